@@ -1,0 +1,19 @@
+#pragma once
+
+#include "wizard/pages/WizardPage.h"
+
+namespace quorvix {
+
+class HudPage : public WizardPage {
+    Q_OBJECT
+public:
+    HudPage(Settings& settings, Wizard& wizard, UserDialogs& dialogs, QWidget* parent = nullptr);
+
+protected:
+    void next() override;
+
+private:
+    void setupControls();
+};
+
+} // namespace quorvix

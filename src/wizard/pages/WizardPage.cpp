@@ -1,0 +1,146 @@
+#include "wizard/pages/WizardPage.h"
+
+#include "ui/ClickLineEdit.h"
+#include "ui/UserDialogs.h"
+#include "wizard/TypedText.h"
+#include "wizard/pages/PageTable.h"
+#include "wizard/pages/Wizard.h"
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace quorvix {
+
+WizardPage::WizardPage(int pageNumber, Settings& settings, Wizard& wizard,
+                       UserDialogs& dialogs, QWidget* parent)
+    : QWidget(parent, Qt::Window)
+    , m_pageNumber(pageNumber)
+    , m_settings(settings)
+    , m_wizard(wizard)
+    , m_dialogs(dialogs)
+{
+    setupWindow();
+    setupButtons();
+}
+
+void WizardPage::setupWindow()
+{
+    const PageInfo& info = pageInfo(m_pageNumber);
+    setObjectName(QString::fromLatin1(info.windowName));
+    setWindowTitle(QString::fromUtf8(info.caption));
+    setAccessibleName(windowTitle());
+
+    auto* outer = new QHBoxLayout(this);
+    auto* left = new QVBoxLayout;
+    m_content = new QVBoxLayout;
+    left->addLayout(m_content);
+    left->addStretch(1);
+    outer->addLayout(left, 1);
+
+    auto* panel = new QGroupBox(tr("Status"), this);
+    setupStepPanel(panel);
+    outer->addWidget(panel, 0, Qt::AlignTop);
+}
+
+void WizardPage::setupStepPanel(QWidget* panel)
+{
+    panel->setObjectName(QStringLiteral("frmStatus"));
+    auto* layout = new QVBoxLayout(panel);
+    for (int step = 1; step <= kPageCount; ++step) {
+        auto* label = new QLabel(QString::fromUtf8(pageInfo(step).stepLabel), panel);
+        label->setObjectName(QStringLiteral("lbl%1").arg(step));
+        QFont font = label->font();
+        font.setBold(step == m_pageNumber);
+        label->setFont(font);
+        layout->addWidget(label);
+    }
+    layout->addStretch(1);
+}
+
+void WizardPage::setupButtons()
+{
+    const PageInfo& info = pageInfo(m_pageNumber);
+    auto* row = new QHBoxLayout;
+    m_next = new QPushButton(tr("&Weiter"), this);
+    m_next->setObjectName(QString::fromLatin1(info.nextButton));
+    m_next->setDefault(true);
+    row->addWidget(m_next);
+    connect(m_next, &QPushButton::clicked, this, [this] { next(); });
+    if (info.backButton) {
+        m_back = new QPushButton(tr("&Zurück"), this);
+        m_back->setObjectName(QString::fromLatin1(info.backButton));
+        row->addWidget(m_back);
+        connect(m_back, &QPushButton::clicked, this, [this] { back(); });
+    }
+    row->addStretch(1);
+    // The buttons sit below the page's settings, inside the left column.
+    auto* left = static_cast<QVBoxLayout*>(layout()->itemAt(0)->layout());
+    left->addLayout(row);
+}
+
+void WizardPage::loadReset()
+{
+    resetLoadSet(m_settings, m_pageNumber);
+    m_clickCount = 0;
+}
+
+void WizardPage::back()
+{
+    clearForBackOn(m_settings, m_pageNumber);
+    const int previous = m_pageNumber - 1;
+    Wizard& wizard = m_wizard;
+    // This window is destroyed by the reload; nothing of it is used after.
+    wizard.reloadHidden(m_pageNumber);
+    wizard.showPage(previous);
+}
+
+ClickLineEdit* WizardPage::makeClickBox(const QString& objectName, bool countsClicks)
+{
+    auto* box = new ClickLineEdit(this);
+    box->setObjectName(objectName);
+    if (countsClicks)
+        connect(box, &ClickLineEdit::clicked, this, &WizardPage::countClick);
+    return box;
+}
+
+void WizardPage::countClick()
+{
+    raiseSaturating(m_clickCount);
+}
+
+bool WizardPage::typedTextsAcceptable(std::initializer_list<const QLineEdit*> boxes)
+{
+    for (const QLineEdit* box : boxes) {
+        if (const auto problem = typedTextProblem(box->text().toStdString())) {
+            reject(QString::fromStdString(*problem));
+            return false;
+        }
+    }
+    return true;
+}
+
+void WizardPage::reject(const QString& text, const QString& title)
+{
+    m_dialogs.message(this, title, text, QMessageBox::Ok, QMessageBox::NoIcon);
+    hide();
+    show();
+}
+
+void WizardPage::reject(const QString& text)
+{
+    reject(text, kTitle);
+}
+
+void WizardPage::acceptAndMoveOn()
+{
+    if (auto done = pageInfo(m_pageNumber).done)
+        m_settings.*done = 1;
+    hide();
+    if (m_pageNumber < kPageCount)
+        m_wizard.showPage(m_pageNumber + 1);
+}
+
+} // namespace quorvix
