@@ -1,0 +1,41 @@
+#pragma once
+
+#include "common/TextLines.h"
+
+#include <filesystem>
+#include <functional>
+#include <string>
+
+namespace quorvix {
+
+// Whether a new config could replace `target`: its folder exists and can be
+// written, and the file (if present) is not a folder and carries no
+// read-only mark. Returns an empty text when fine, else why not (German).
+std::string whyNotWritable(const std::filesystem::path& target);
+
+// The read-only mark: all write bits cleared on POSIX, the attribute on
+// Windows. clearReadOnly gives the owner write permission back.
+void markReadOnly(const std::filesystem::path& file);    // throws FileError
+void clearReadOnly(const std::filesystem::path& file);   // throws FileError
+bool isMarkedReadOnly(const std::filesystem::path& file);
+
+// Replaces `target` in one step: `fill` writes to a temporary file in the
+// same folder, which is flushed and renamed over `target` only when all of
+// it was written. Any failure removes the temporary file, leaves `target`
+// untouched and throws FileError.
+void replaceFileAtomically(const std::filesystem::path& target,
+                           const std::function<void(LineOutput&)>& fill);
+
+struct MadeConfig {
+    RawLines lines;   // the new file read back
+};
+
+// Making the config as one transaction: the generated lines (`writeGenerated`),
+// then the bind lines of `oldLines` (the last without line end) replace
+// `target`; the result is read back and marked read-only. On failure
+// `target` is as it was and FileError is thrown.
+MadeConfig makeConfigFile(const std::filesystem::path& target,
+                          const std::function<void(LineOutput&)>& writeGenerated,
+                          const RawLines& oldLines);
+
+} // namespace quorvix

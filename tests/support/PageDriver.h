@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QString>
+
+class QAbstractButton;
+class QLineEdit;
+class QWidget;
+
+namespace quorvix {
+class Wizard;
+class WizardPage;
+}
+
+namespace quorvix::test {
+
+// Drives wizard pages the way a user does: real mouse clicks into boxes,
+// keyboard entry, button clicks.
+
+// A mouse click into the box (this empties it and counts), then typing.
+void clickAndType(QLineEdit* box, const QString& text);
+// Moves the focus by keyboard means only and types: no click, no count.
+void typeWithoutClick(QLineEdit* box, const QString& text);
+// A mouse click on a button, check box or option button.
+void click(QAbstractButton* button);
+// Clicks the page's "Weiter" / "Zurück" button.
+void pressNext(WizardPage* page);
+void pressBack(WizardPage* page);
+// Lets deferred deletes of closed pages happen.
+void settle();
+
+// A child of `parent` by object name, failing the current test when absent.
+template <typename T>
+T* child(QWidget* parent, const QString& name);
+
+} // namespace quorvix::test
+
+#include "support/PageDriver.inl"
