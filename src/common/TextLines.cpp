@@ -2,30 +2,48 @@
 
 #include "common/Cp1252.h"
 
-#include <cstdio>
+#include <algorithm>
+#include <cstring>
 #include <fstream>
-#include <memory>
 
 namespace quorvix {
 
 RawLines splitLines(std::string_view bytes)
 {
+    if (bytes.empty())
+        return {};
+    const char* const end = bytes.data() + bytes.size();
+    auto next = [end](const char* from, char c) {
+        const void* hit = std::memchr(from, c, static_cast<std::size_t>(end - from));
+        return hit ? static_cast<const char*>(hit) : end;
+    };
+
     RawLines lines;
-    std::size_t start = 0;
-    const std::size_t n = bytes.size();
-    std::size_t i = 0;
-    while (i < n) {
-        const char c = bytes[i];
-        if (c == '\r' || c == '\n') {
-            lines.emplace_back(bytes.substr(start, i - start));
-            i += (c == '\r' && i + 1 < n && bytes[i + 1] == '\n') ? 2 : 1;
-            start = i;
-        } else {
-            ++i;
-        }
+    // Old configs run to a million lines in the worst case; one counting
+    // pass is far cheaper than letting the list regrow twenty times.
+    lines.reserve(static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n')) + 1);
+
+    // The next CR and the next LF are each looked up again only once the
+    // scan has passed them, so the file is searched twice at memchr speed
+    // instead of byte by byte.
+    const char* start = bytes.data();
+    const char* nextCr = next(start, '\r');
+    const char* nextLf = next(start, '\n');
+    for (;;) {
+        const char* stop = std::min(nextCr, nextLf);
+        if (stop == end)
+            break;
+        lines.emplace_back(start, static_cast<std::size_t>(stop - start));
+        start = stop + 1;
+        if (*stop == '\r' && start != end && *start == '\n')
+            ++start;
+        if (nextCr < start)
+            nextCr = next(start, '\r');
+        if (nextLf < start)
+            nextLf = next(start, '\n');
     }
-    if (start < n)
-        lines.emplace_back(bytes.substr(start));
+    if (start != end)
+        lines.emplace_back(start, static_cast<std::size_t>(end - start));
     return lines;
 }
 
@@ -38,13 +56,18 @@ std::string readFileBytes(const std::filesystem::path& path)
     if (!in)
         throw FileError("Die Datei kann nicht gelesen werden: " + path.string());
     std::string bytes;
-    in.seekg(0, std::ios::end);
-    const auto size = in.tellg();
-    if (size > 0) {
+    // The size is only a hint: a file that is not seekable, or that grows
+    // while it is read, is still read to its end.
+    const auto size = std::filesystem::file_size(path, ec);
+    if (!ec && size > 0) {
         bytes.resize(static_cast<std::size_t>(size));
-        in.seekg(0, std::ios::beg);
         in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
         bytes.resize(static_cast<std::size_t>(in.gcount()));
+    }
+    if (in) {
+        std::string chunk(std::size_t{1} << 16, '\0');
+        while (in.read(chunk.data(), static_cast<std::streamsize>(chunk.size())) || in.gcount() > 0)
+            bytes.append(chunk.data(), static_cast<std::size_t>(in.gcount()));
     }
     if (in.bad())
         throw FileError("Die Datei kann nicht gelesen werden: " + path.string());

@@ -26,6 +26,14 @@ bool isMarkedReadOnly(const std::filesystem::path& file);
 void replaceFileAtomically(const std::filesystem::path& target,
                            const std::function<void(LineOutput&)>& fill);
 
+// As above; `beforeReplace` gets the finished, closed temporary file just
+// before it takes the target's place, for last steps that may still fail
+// (reading it back, marking it). When it throws, the target stays as it was.
+// A symbolic link as target stays a link; the file it points to is replaced.
+void replaceFileAtomically(const std::filesystem::path& target,
+                           const std::function<void(LineOutput&)>& fill,
+                           const std::function<void(const std::filesystem::path&)>& beforeReplace);
+
 struct MadeConfig {
     RawLines lines;   // the new file read back
 };

@@ -1,0 +1,234 @@
+#include "oldconfig/ConfigFile.h"
+
+#include "oldconfig/BindCarry.h"
+#include "oldconfig/FileLineOutput.h"
+#include "oldconfig/ShownPath.h"
+
+#include <cstdint>
+#include <memory>
+#include <random>
+#include <system_error>
+
+#ifndef _WIN32
+#include <fcntl.h>
+#include <unistd.h>
+#endif
+
+namespace fs = std::filesystem;
+
+namespace quorvix {
+namespace {
+
+constexpr fs::perms kAllWrite = fs::perms::owner_write | fs::perms::group_write
+                              | fs::perms::others_write;
+
+fs::path folderOf(const fs::path& file)
+{
+    const fs::path parent = file.parent_path();
+    return parent.empty() ? fs::path(".") : parent;
+}
+
+bool folderAcceptsNewFiles(const fs::path& folder)
+{
+#ifdef _WIN32
+    std::error_code ec;
+    const auto perms = fs::status(folder, ec).permissions();
+    return !ec && (perms & fs::perms::owner_write) != fs::perms::none;
+#else
+    return ::access(folder.c_str(), W_OK | X_OK) == 0;
+#endif
+}
+
+// A symbolic link to the config (common where the game folder lives on
+// another disk) must stay a link: the file it points to is the one to
+// replace.
+fs::path realTarget(const fs::path& target)
+{
+    std::error_code ec;
+    if (!fs::is_symlink(fs::symlink_status(target, ec)))
+        return target;
+    const fs::path resolved = fs::weakly_canonical(target, ec);
+    return ec ? target : resolved;
+}
+
+// A name next to the target that no other file carries; the dot hides it
+// from the game's own file lists while it exists.
+fs::path tempNameFor(const fs::path& target, std::mt19937_64& random)
+{
+    static constexpr char kHex[] = "0123456789abcdef";
+    std::string suffix;
+    auto bits = random();
+    for (int i = 0; i < 12; ++i, bits >>= 4)
+        suffix += kHex[bits & 0xF];
+    return folderOf(target) / ("." + target.filename().string() + "." + suffix + ".tmp");
+}
+
+std::unique_ptr<FileLineOutput> createTempFile(const fs::path& target)
+{
+    std::random_device seed;
+    std::mt19937_64 random((std::uint64_t{seed()} << 32) ^ seed());
+    for (int attempt = 0;; ++attempt) {
+        const fs::path candidate = tempNameFor(target, random);
+        try {
+            return std::make_unique<FileLineOutput>(candidate, FileLineOutput::Open::CreateNew);
+        } catch (const FileError&) {
+            std::error_code ec;
+            if (attempt < 16 && fs::exists(candidate, ec))
+                continue;
+            throw FileError("Im Ordner " + shownPath(folderOf(target))
+                            + " kann keine Datei angelegt werden.");
+        }
+    }
+}
+
+// The new file takes the old one's permissions (a replaced file should not
+// suddenly be readable by others), with the owner's write permission back
+// so that the file is as writable as truncating it would have left it.
+void adoptPermissions(const fs::path& temp, const fs::path& target)
+{
+    std::error_code ec;
+    const auto status = fs::status(target, ec);
+    if (ec || !fs::is_regular_file(status))
+        return;
+    fs::permissions(temp, status.permissions() | fs::perms::owner_read | fs::perms::owner_write,
+                    fs::perm_options::replace, ec);
+}
+
+// Makes the rename itself survive a power cut; failing here loses nothing.
+void syncFolder(const fs::path& folder)
+{
+#ifndef _WIN32
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+#else
+    (void)folder;
+#endif
+}
+
+void discard(std::unique_ptr<FileLineOutput> out, const fs::path& temp)
+{
+    out.reset();
+    std::error_code ignored;
+    if (fs::exists(fs::symlink_status(temp, ignored))) {
+        // A temporary file already marked read-only must still go.
+        fs::permissions(temp, fs::perms::owner_write, fs::perm_options::add, ignored);
+        fs::remove(temp, ignored);
+    }
+}
+
+} // namespace
+
+std::string whyNotWritable(const fs::path& requestedTarget)
+{
+    std::error_code ec;
+    const fs::path target = realTarget(requestedTarget);
+    const fs::path folder = folderOf(target);
+    if (!fs::exists(folder, ec))
+        return "Der Ordner " + shownPath(folder) + " existiert nicht.";
+    if (!fs::is_directory(folder, ec))
+        return shownPath(folder) + " ist kein Ordner.";
+    if (!folderAcceptsNewFiles(folder))
+        return "In den Ordner " + shownPath(folder) + " darf nicht geschrieben werden.";
+    const auto status = fs::status(target, ec);
+    if (fs::is_directory(status))
+        return shownPath(target) + " ist ein Ordner und keine Config-Datei.";
+    if (fs::exists(status) && isMarkedReadOnly(target))
+        return "Die Config " + shownPath(target) + " ist schreibgesch\u00FCtzt.";
+    return {};
+}
+
+void markReadOnly(const fs::path& file)
+{
+    std::error_code ec;
+    fs::permissions(file, kAllWrite, fs::perm_options::remove, ec);
+    if (ec)
+        throw FileError("Die Datei " + shownPath(file)
+                        + " kann nicht schreibgesch\u00FCtzt werden.");
+}
+
+void clearReadOnly(const fs::path& file)
+{
+    std::error_code ec;
+    fs::permissions(file, fs::perms::owner_write, fs::perm_options::add, ec);
+    if (ec)
+        throw FileError("Der Schreibschutz von " + shownPath(file)
+                        + " kann nicht aufgehoben werden.");
+}
+
+bool isMarkedReadOnly(const fs::path& file)
+{
+    std::error_code ec;
+    const auto status = fs::status(file, ec);
+    if (ec || !fs::exists(status))
+        return false;
+    return (status.permissions() & fs::perms::owner_write) == fs::perms::none;
+}
+
+void replaceFileAtomically(const fs::path& target, const std::function<void(LineOutput&)>& fill)
+{
+    replaceFileAtomically(target, fill, {});
+}
+
+void replaceFileAtomically(const fs::path& requestedTarget,
+                           const std::function<void(LineOutput&)>& fill,
+                           const std::function<void(const fs::path&)>& beforeReplace)
+{
+    const fs::path target = realTarget(requestedTarget);
+    std::error_code ec;
+    if (fs::is_directory(target, ec))
+        throw FileError(shownPath(target) + " ist ein Ordner und keine Datei.");
+    if (!fs::is_directory(folderOf(target), ec))
+        throw FileError("Der Ordner " + shownPath(folderOf(target)) + " existiert nicht.");
+
+    auto out = createTempFile(target);
+    const fs::path temp = out->file();
+    try {
+        fill(*out);
+        out->close();
+        out.reset();
+        adoptPermissions(temp, target);
+        if (beforeReplace)
+            beforeReplace(temp);
+        fs::rename(temp, target, ec);
+        if (ec)
+            throw FileError("Die Datei " + shownPath(target) + " kann nicht ersetzt werden.");
+    } catch (const FileError&) {
+        discard(std::move(out), temp);
+        throw;
+    } catch (const std::exception&) {
+        // Whatever went wrong while the lines were made, the caller gets
+        // one kind of error with a text fit for the user.
+        discard(std::move(out), temp);
+        throw FileError("Die Datei " + shownPath(target) + " konnte nicht geschrieben werden.");
+    } catch (...) {
+        discard(std::move(out), temp);
+        throw;
+    }
+    syncFolder(folderOf(target));
+}
+
+MadeConfig makeConfigFile(const fs::path& target,
+                          const std::function<void(LineOutput&)>& writeGenerated,
+                          const RawLines& oldLines)
+{
+    MadeConfig made;
+    const RawLines binds = bindLines(oldLines);
+    // Reading back and marking happen on the finished temporary file, so
+    // that nothing can fail any more once it has taken the old file's place.
+    replaceFileAtomically(
+        target,
+        [&](LineOutput& out) {
+            writeGenerated(out);
+            writeOldLines(out, binds);
+        },
+        [&](const fs::path& written) {
+            made.lines = readLines(written);
+            markReadOnly(written);
+        });
+    return made;
+}
+
+} // namespace quorvix
