@@ -1,0 +1,147 @@
+#pragma once
+
+#include "common/TextLines.h"
+#include "wizard/Settings.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace quorvix::writertest {
+
+// Keeps each generated line as the writer passed it, so that a mismatch
+// shows which line differs instead of a byte offset.
+class RecordedLines final : public LineOutput {
+public:
+    void writeLine(std::string_view utf8) override { lines.emplace_back(utf8); }
+    void writeRaw(std::string_view) override { ADD_FAILURE() << "the writer wrote raw bytes"; }
+
+    std::vector<std::string> lines;
+};
+
+// Accepts `okLines` lines like a real file, then fails the way a full disk
+// would.
+class FailingOutput final : public LineOutput {
+public:
+    explicit FailingOutput(std::size_t okLines) : m_okLines(okLines) {}
+
+    void writeLine(std::string_view utf8) override
+    {
+        if (m_written == m_okLines)
+            throw FileError("Der Datenträger ist voll.");
+        appendEncodedLine(m_bytes, utf8);
+        ++m_written;
+    }
+    void writeRaw(std::string_view bytes) override { m_bytes += bytes; }
+
+    const std::string& bytes() const { return m_bytes; }
+    std::size_t written() const { return m_written; }
+
+private:
+    std::size_t m_okLines;
+    std::size_t m_written = 0;
+    std::string m_bytes;
+};
+
+inline std::filesystem::path goldenPath(const std::string& name)
+{
+    return std::filesystem::path(QUORVIX_TEST_DATA) / "writer" / name;
+}
+
+inline std::string readGolden(const std::string& name)
+{
+    return readFileBytes(goldenPath(name));
+}
+
+// A run through every page with everyday answers: a name, ADSL FastPath with
+// downloads, middle video quality with default brightness, A3D sound, a
+// green console, mode-3 net graph on the right, blood on.
+inline Settings typicalRun()
+{
+    Settings s;
+    s.SpielernameDone = 1;
+    s.Spielername = " \"[Q]Kalle\"";
+    s.ConnectionDone = 1;
+    s.CfgADSLfp = 1;
+    s.CfgDownL = 1;
+    s.VideoDone = 1;
+    s.CfgVidMittel = 1;
+    s.CfgBrightness = "1";
+    s.CfgGamma = "2.5";
+    s.CfgVMaxFPS = "100";
+    s.CfgVMMX = 1;
+    s.CfgVPrecache = 1;
+    s.SoundDone = 1;
+    s.CfgSoundHLV = 1;
+    s.CfgSoundHighQ = 1;
+    s.mausDone = 1;
+    s.CfgMSens = "3.2";
+    s.CfgMSensratio = "1.2";
+    s.ConsoleDone = 1;
+    s.CfgCGS = 1;
+    s.CfgCGruen = 1;
+    s.ColorCount = 1;
+    s.HudDone = 1;
+    s.CfgHudDTN = "6";
+    s.CfgHudChattime = "5";
+    s.CfgHudKaufhis = "0";
+    s.CfgHudcenterid = 1;
+    s.CfgHudFS = 1;
+    s.NetgraphDone = 1;
+    s.CfgNgraph3 = 1;
+    s.CfgNgraphP3 = 1;
+    s.CfgNetgwidth = "200";
+    s.ViolenceDone = 1;
+    s.CfgViolenceBlutan = 1;
+    s.SetinfoDone = 1;
+    s.CfgMapbrief = 1;
+    s.CfgVGUI = 1;
+    s.WizardDone = 1;
+    s.LastStep = 11;
+    s.BackupAnswer = "7";
+    return s;
+}
+
+// Every flag the writer reads set to 1 and every text filled with a value
+// that gets written, the name with an umlaut.
+inline Settings everyFlagSet()
+{
+    Settings s;
+    s.SpielernameDone = 1;
+    s.Spielername = " \"J\u00fcrgen\"";
+    for (auto f : {&Settings::ConnectionDone, &Settings::CfgLAN, &Settings::CfgStandleitung,
+                   &Settings::CfgADSLfp, &Settings::CfgDSL, &Settings::CfgADSLCableAOL,
+                   &Settings::CfgQDSL, &Settings::CfgSDSL256, &Settings::CfgDualISDN,
+                   &Settings::CfgISDN, &Settings::CfgModem, &Settings::CfgDownL,
+                   &Settings::VideoDone, &Settings::CfgVidBest, &Settings::CfgVidMittel,
+                   &Settings::CfgVMMX, &Settings::CfgVPrecache, &Settings::CfgVBUP,
+                   &Settings::CfgVZtrick, &Settings::SoundDone, &Settings::CfgEAX,
+                   &Settings::CfgSoundHLV, &Settings::CfgSoundSoundprob, &Settings::CfgSoundHighQ,
+                   &Settings::mausDone, &Settings::CfgMausFilter, &Settings::ConsoleDone,
+                   &Settings::CfgCGS, &Settings::CfgCdev, &Settings::CfgCWeiss, &Settings::CfgCBlau,
+                   &Settings::CfgCRot, &Settings::CfgCGruen, &Settings::HudDone,
+                   &Settings::CfgHudcenterid, &Settings::CfgHudFS, &Settings::CfgHudtakeshot,
+                   &Settings::NetgraphDone, &Settings::CfgNgraphAus, &Settings::CfgNgraph1,
+                   &Settings::CfgNgraph2, &Settings::CfgNgraph3, &Settings::CfgNgraphP1,
+                   &Settings::CfgNgraphP2, &Settings::CfgNgraphP3, &Settings::ViolenceDone,
+                   &Settings::CfgViolenceBlutan, &Settings::SetinfoDone, &Settings::CfgHelpM,
+                   &Settings::CfgMapbrief, &Settings::Cfgfrendm, &Settings::CfgVGUI,
+                   &Settings::CfgLeftHand, &Settings::CfgdynChr, &Settings::CfgAutoWS})
+        s.*f = 1;
+    s.CfgBrightness = "2";
+    s.CfgGamma = "3";
+    s.CfgVMaxFPS = "101";
+    s.CfgMSens = "2.5";
+    s.CfgMSensratio = "1.0";
+    s.CfgConsoleRGB = "255 155 50";
+    s.CfgHudDTN = "10";
+    s.CfgHudChattime = "0.01";
+    s.CfgHudKaufhis = "2";
+    s.CfgNetghight = "80";
+    s.CfgNetgwidth = "200";
+    return s;
+}
+
+} // namespace quorvix::writertest
