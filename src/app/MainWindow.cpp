@@ -1,16 +1,401 @@
 #include "app/MainWindow.h"
 
+#include "app/BackupFolder.h"
+#include "app/FilePaths.h"
+#include "app/InfoWindow.h"
+#include "common/Addresses.h"
+#include "common/Cp1252.h"
+#include "oldconfig/Backup.h"
+#include "oldconfig/ConfigFile.h"
+#include "oldconfig/EntryMeter.h"
+#include "oldconfig/ui/ColouredView.h"
+#include "ui/UserDialogs.h"
+#include "wizard/pages/AccessibleNames.h"
+#include "wizard/pages/Wizard.h"
+#include "writer/WriteConfig.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QTextEdit>
+#include <QUrl>
+#include <QVBoxLayout>
+
 namespace quorvix {
+namespace {
+
+QString text(const char* utf8) { return QString::fromUtf8(utf8); }
+
+// Texts of the main window, exactly as the user sees them.
+namespace says {
+constexpr const char* kCaption =
+    "Counterstrike Quorvix v0.3b by Drelvik #Quorvix powered by #Tandrel";
+constexpr const char* kLoading = "Lade deine alte Counterstrike-Config";
+constexpr const char* kDialogTitle = "Alte Config laden";
+constexpr const char* kDialogFilter = "*.cfg";
+constexpr const char* kDialogPreset = "Config";
+constexpr const char* kBackupQuestion = "Soll ein Backup deiner alten Config erstellt werden?";
+constexpr const char* kBackupDone = "Backup deiner Config wurde im Quorvix Ordner erstellt!";
+constexpr const char* kBackupFailed = "Es ist ein Fehler beim Backup der Config aufgetreten!";
+constexpr const char* kCannotCreate =
+    "Es ist ein Fehler beim erstellen der Config aufgetretetn!"
+    "(evt.ist alte Cfg Schreibgeschützt)";
+constexpr const char* kWizardFirst = "Drücke zuerst auf Neue Config!";
+constexpr const char* kOnlyOnce = "Du darfst nur 1 mal die Config erstellen!";
+constexpr const char* kNoBinds = "In der Config sind KEINE Bind's enthalten";
+constexpr const char* kNoBindsTitle = "CS Quorvix 03c";
+constexpr const char* kMade =
+    "Die neue Config ist erstellt worden.Du kannst sofort mit spielen anfangen.";
+constexpr const char* kMakeFailed =
+    "Die neue Config konnte nicht geschrieben werden:\n%1\n\n"
+    "Deine alte Config ist unverändert geblieben. Du kannst es nach dem "
+    "Beheben des Problems mit \"Erstelle Config\" noch einmal versuchen.";
+} // namespace says
+
+// The menu items that open one of our addresses.
+struct WebItem {
+    const char* objectName;
+    const char* caption;
+    const char* address;
+};
+constexpr WebItem kWebItems[] = {
+    {"mnuQuorvixhp", "Die #Quorvix Seite besuchen", address::kProductPage},
+    {"mnuTandrelhp", "Die #Tandrel Seite besuchen", address::kPartnerPage},
+    {"mnuChannel", "Den #Quorvix Channel im Qnet besuchen", address::kChatChannel},
+};
+
+QGroupBox* frame(const char* objectName, const char* caption, QWidget* parent)
+{
+    auto* box = new QGroupBox(text(caption), parent);
+    box->setObjectName(QString::fromLatin1(objectName));
+    return box;
+}
+
+} // namespace
 
 MainWindow::MainWindow(UserDialogs& dialogs, QWidget* parent)
     : QMainWindow(parent)
     , m_dialogs(dialogs)
+    , m_chosenPath(text(says::kDialogPreset))
+    , m_clock([] { return std::chrono::system_clock::now(); })
+{
+    setupWindow();
+    setupMenu();
+    setupWizard();
+    nameForScreenReaders(this);
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::setupWindow()
 {
     setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(text(says::kCaption));
+
+    auto* central = new QWidget(this);
+    central->setObjectName(QStringLiteral("Form1Inhalt"));
+    new QVBoxLayout(central);
+    setCentralWidget(central);
+    setupViews(central);
+    setupResultArea(central);
+
+    resize(860, 560);
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect area = frameGeometry();
+        area.moveCenter(screen->availableGeometry().center());
+        move(area.topLeft());
+    }
+}
+
+void MainWindow::setupViews(QWidget* central)
+{
+    auto* views = new QHBoxLayout;
+
+    auto* oldFrame = frame("frmAltecfg", "Alte Config", central);
+    auto* oldLayout = new QVBoxLayout(oldFrame);
+    m_rtb = new QTextEdit(oldFrame);
+    m_rtb->setObjectName(QStringLiteral("RTB"));
+    m_rtb->setAccessibleName(QStringLiteral("Alte Config"));
+    m_rtb->setReadOnly(true);
+    m_rtb->setLineWrapMode(QTextEdit::NoWrap);
+    oldLayout->addWidget(m_rtb);
+
+    auto* newFrame = frame("frmNeueCfg", "Neue Config", central);
+    auto* newLayout = new QVBoxLayout(newFrame);
+    m_lstConfig = new QListWidget(newFrame);
+    m_lstConfig->setObjectName(QStringLiteral("lstConfig"));
+    m_lstConfig->setAccessibleName(QStringLiteral("Neue Config"));
+    // Every row is one line of text; telling the view so spares it from
+    // measuring tens of thousands of rows one by one.
+    m_lstConfig->setUniformItemSizes(true);
+    QSizePolicy keepPlace = m_lstConfig->sizePolicy();
+    keepPlace.setRetainSizeWhenHidden(true);
+    m_lstConfig->setSizePolicy(keepPlace);
+    m_lstConfig->hide();
+    newLayout->addWidget(m_lstConfig);
+
+    views->addWidget(oldFrame, 1);
+    views->addWidget(newFrame, 1);
+    static_cast<QVBoxLayout*>(central->layout())->addLayout(views, 1);
+}
+
+void MainWindow::setupResultArea(QWidget* central)
+{
+    auto* row = new QHBoxLayout;
+
+    auto* results = new QVBoxLayout;
+    m_lblCfg = new QLabel(central);
+    m_lblCfg->setObjectName(QStringLiteral("lblCfg"));
+    m_lblCfg->setAccessibleName(QStringLiteral("Einträge"));
+    results->addWidget(m_lblCfg);
+    auto* meter = frame("frmCfgoMeter", "Config o' Meter", central);
+    auto* meterLayout = new QVBoxLayout(meter);
+    m_lblCfgoMeterStatus = new QLabel(meter);
+    m_lblCfgoMeterStatus->setObjectName(QStringLiteral("lblCfgoMeterStatus"));
+    m_lblCfgoMeterStatus->setAccessibleName(QStringLiteral("Config o' Meter"));
+    QFont rating = m_lblCfgoMeterStatus->font();
+    rating.setBold(true);
+    m_lblCfgoMeterStatus->setFont(rating);
+    meterLayout->addWidget(m_lblCfgoMeterStatus);
+    results->addWidget(meter);
+    row->addLayout(results, 1);
+
+    auto* buttons = new QVBoxLayout;
+    m_cmdCfgNeu = new QPushButton(text("Neue Config"), central);
+    m_cmdCfgNeu->setObjectName(QStringLiteral("cmdCfgNeu"));
+    m_cmdMakeCFG = new QPushButton(text("Erstelle Config"), central);
+    m_cmdMakeCFG->setObjectName(QStringLiteral("cmdMakeCFG"));
+    buttons->addWidget(m_cmdCfgNeu);
+    buttons->addWidget(m_cmdMakeCFG);
+    buttons->addStretch(1);
+    row->addLayout(buttons);
+
+    static_cast<QVBoxLayout*>(central->layout())->addLayout(row);
+
+    connect(m_cmdCfgNeu, &QPushButton::clicked, this, [this] { cmdCfgNeu_Click(); });
+    connect(m_cmdMakeCFG, &QPushButton::clicked, this, [this] { cmdMakeCFG_Click(); });
+}
+
+void MainWindow::setupMenu()
+{
+    QMenuBar* bar = menuBar();
+    bar->setObjectName(QStringLiteral("Menue"));
+
+    QMenu* file = bar->addMenu(text("Datei"));
+    file->setObjectName(QStringLiteral("msnDatei"));
+    QAction* open = file->addAction(text("Öffnen"));
+    open->setObjectName(QStringLiteral("mnuOpen"));
+    open->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    connect(open, &QAction::triggered, this, [this] { mnuOpen_Click(); });
+    QAction* end = file->addAction(text("Beenden"));
+    end->setObjectName(QStringLiteral("mnuEnd"));
+    end->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+    connect(end, &QAction::triggered, this, [this] { mnuEnd_Click(); });
+
+    QMenu* about = bar->addMenu(text("?"));
+    about->setObjectName(QStringLiteral("mnuAbout"));
+    QAction* info = about->addAction(text("Info"));
+    info->setObjectName(QStringLiteral("mnuInfo"));
+    connect(info, &QAction::triggered, this, [this] { mnuInfo_Click(); });
+    for (const WebItem& item : kWebItems) {
+        QAction* action = about->addAction(text(item.caption));
+        action->setObjectName(QString::fromLatin1(item.objectName));
+        const QUrl url(QString::fromLatin1(item.address));
+        // The desktop may have nothing to open the address with; the menu
+        // then simply does nothing.
+        connect(action, &QAction::triggered, this, [this, url] { m_dialogs.openUrl(url); });
+    }
+}
+
+void MainWindow::setupWizard()
+{
+    m_wizard = new Wizard(m_settings, m_dialogs);
+    m_wizard->setParent(this);
+    connect(m_wizard, &Wizard::finished, this, [this] { returnFromWizard(); });
+}
+
+void MainWindow::setBackupFolder(const QString& folder)
+{
+    m_backupFolder = folder;
+}
+
+void MainWindow::setClock(Clock clock)
+{
+    m_clock = std::move(clock);
+}
+
+QString MainWindow::backupFolder() const
+{
+    return m_backupFolder.isEmpty() ? defaultBackupFolder() : m_backupFolder;
 }
 
 void MainWindow::Form_Load()
 {
+    m_dialogs.inform(this, text(says::kLoading));
+    // A cancelled dialog keeps the file name it had.
+    if (const auto chosen = m_dialogs.openFileName(this, text(says::kDialogTitle),
+                                                   text(says::kDialogFilter), m_chosenPath))
+        m_chosenPath = *chosen;
+
+    const auto path = toFsPath(m_chosenPath);
+    // The file of a running wizard is the run's: reloading it now would
+    // swap the lines the run will carry over.
+    if (m_runHoldsTarget && sameFile(m_chosenPath, m_runTarget))
+        return;
+    std::error_code missing;
+    if (!std::filesystem::is_regular_file(path, missing))
+        return;
+    try {
+        clearReadOnly(path);
+    } catch (const FileError&) {
+        return;
+    }
+    m_rtb->clear();
+    // While a run is going on, its old lines stay the working list.
+    if (m_runHoldsTarget)
+        return;
+    RawLines lines;
+    try {
+        lines = readLines(path);
+    } catch (const FileError&) {
+        return;
+    }
+    m_lines = std::move(lines);
+    fillList();
+    appendColouredEntries(*m_rtb, m_lines);
+}
+
+void MainWindow::mnuOpen_Click()
+{
+    Form_Load();
+}
+
+void MainWindow::mnuEnd_Click()
+{
+    QApplication::closeAllWindows();
+    QCoreApplication::quit();
+}
+
+void MainWindow::mnuInfo_Click()
+{
+    if (!m_info)
+        m_info = new InfoWindow(m_dialogs, this);
+    m_info->show();
+    m_info->raise();
+}
+
+void MainWindow::cmdCfgNeu_Click()
+{
+    // A run that never reached the final page is abandoned and lets go of
+    // its file; one that did keeps it until its config is made.
+    if (m_settings.LastStep < kPageCount)
+        m_runHoldsTarget = false;
+
+    const bool backup = m_dialogs.askYesNo(this, text(says::kBackupQuestion));
+    m_settings.BackupAnswer = backup ? "6" : "7";
+    if (m_settings.BackupAnswer == "6")
+        cfgbackup();
+
+    // Nothing is written here: the file is replaced by the make only, so an
+    // abandoned wizard leaves the old config as it was. Whether the make
+    // will be able to replace it is checked now, before the user answers
+    // eleven pages for nothing.
+    if (m_runHoldsTarget || !whyNotWritable(toFsPath(m_chosenPath)).empty()) {
+        m_dialogs.fail(this, text(says::kCannotCreate));
+        show();
+        return;
+    }
+    m_runTarget = m_chosenPath;
+    m_runHoldsTarget = true;
+    m_wizard->showPage(1);
+}
+
+void MainWindow::cfgbackup()
+{
+    // The success message comes only once the file is really written.
+    try {
+        const QString folder = backupFolder();
+        if (folder.isEmpty())
+            throw FileError("Kein beschreibbarer Ordner für das Backup");
+        const QString file = QDir(folder).filePath(QString::fromLatin1(kBackupFileName));
+        writeBackup(toFsPath(file), m_lines, m_clock());
+    } catch (const FileError&) {
+        m_dialogs.fail(this, text(says::kBackupFailed));
+        return;
+    }
+    m_dialogs.inform(this, text(says::kBackupDone));
+}
+
+void MainWindow::cmdMakeCFG_Click()
+{
+    m_lstConfig->hide();
+    if (m_settings.WizardDone == 0) {
+        m_dialogs.inform(this, text(says::kWizardFirst));
+        return;
+    }
+    const Settings::Flag makesBefore = m_settings.MakeCount;
+    raiseSaturating(m_settings.MakeCount);
+    if (m_settings.MakeCount >= 2) {
+        m_dialogs.inform(this, text(says::kOnlyOnce));
+        return;
+    }
+
+    MadeConfig made;
+    try {
+        made = makeConfigFile(
+            toFsPath(m_runTarget),
+            [this](LineOutput& out) { WriteConfig(m_settings, out); }, m_lines);
+    } catch (const FileError& error) {
+        // The old file is untouched, so the one make of this run is not
+        // used up: the user may fix the cause and try again.
+        m_settings.MakeCount = makesBefore;
+        m_dialogs.fail(this, text(says::kMakeFailed).arg(QString::fromUtf8(error.what())));
+        return;
+    }
+    m_runHoldsTarget = false;
+    if (m_lines.empty())
+        m_dialogs.inform(this, text(says::kNoBinds), text(says::kNoBindsTitle));
+    ViewConfig(made.lines);
+}
+
+void MainWindow::ViewConfig(const RawLines& newLines)
+{
+    m_lines = newLines;
+    fillList();
+    m_lstConfig->show();
+
+    m_lblCfg->setText(QString::fromStdString(entryCountText(m_lines.size())));
+    const Rating rating = rateConfig(m_lines.size());
+    QPalette palette = m_lblCfgoMeterStatus->palette();
+    palette.setColor(QPalette::WindowText, QColor::fromRgb(rating.rgb));
+    m_lblCfgoMeterStatus->setPalette(palette);
+    m_lblCfgoMeterStatus->setText(QString::fromStdString(rating.text));
+
+    m_dialogs.inform(this, text(says::kMade));
+}
+
+void MainWindow::fillList()
+{
+    QStringList items;
+    items.reserve(static_cast<qsizetype>(m_lines.size()));
+    for (const RawLine& line : m_lines)
+        items.append(QString::fromStdString(decodeCp1252(line)));
+    m_lstConfig->clear();
+    m_lstConfig->addItems(items);
+}
+
+void MainWindow::returnFromWizard()
+{
+    show();
+    raise();
+    activateWindow();
 }
 
 } // namespace quorvix

@@ -1,22 +1,99 @@
 #pragma once
 
+#include "common/TextLines.h"
+#include "wizard/Settings.h"
+
 #include <QMainWindow>
+#include <QPointer>
+
+#include <chrono>
+#include <functional>
+
+class QAction;
+class QLabel;
+class QListWidget;
+class QPushButton;
+class QTextEdit;
 
 namespace quorvix {
 
+class InfoWindow;
 class UserDialogs;
+class Wizard;
 
-// The main window "Form1".
+// The main window "Form1": loads the old config, starts the wizard, makes
+// the new config once per run and shows the result.
+//
+// The old config's lines are kept as read (bytes), so that bind lines reach
+// the new file unchanged; the list and the coloured view show them decoded.
+// Nothing on disk changes before "Erstelle Config", and that replaces the
+// file in one step or not at all.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
+    using Clock = std::function<std::chrono::system_clock::time_point()>;
+
     explicit MainWindow(UserDialogs& dialogs, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     // The load step: message, open-file dialog, old config into the views.
+    // Any failure after the dialog ends it without a message.
     void Form_Load();
 
+    // Where "configBACKUP.cfg" is written; unset, the program's folder or,
+    // when that cannot be written, the user's data folder for Quorvix.
+    void setBackupFolder(const QString& folder);
+    // The time stamped into backups.
+    void setClock(Clock clock);
+
+    Settings& settings() { return m_settings; }
+    Wizard& wizard() { return *m_wizard; }
+    // The working list: the old config's lines, after a make the new ones.
+    const RawLines& workingList() const { return m_lines; }
+    // The file name of the open-file dialog.
+    const QString& chosenPath() const { return m_chosenPath; }
+
+    void cmdCfgNeu_Click();
+    void cmdMakeCFG_Click();
+    void mnuOpen_Click();
+    void mnuEnd_Click();
+    void mnuInfo_Click();
+
 private:
+    void setupWindow();
+    void setupViews(QWidget* central);
+    void setupResultArea(QWidget* central);
+    void setupMenu();
+    void setupWizard();
+
+    void cfgbackup();
+    void ViewConfig(const RawLines& newLines);
+    void fillList();
+    void returnFromWizard();
+    QString backupFolder() const;
+
     UserDialogs& m_dialogs;
+    Settings m_settings;
+    Wizard* m_wizard = nullptr;
+    QPointer<InfoWindow> m_info;
+
+    RawLines m_lines;
+    QString m_chosenPath;
+    // The file a started wizard run will replace. While the run holds it
+    // (from "Neue Config" until the make, or until a new run is started
+    // before the final page), loading cannot touch it.
+    QString m_runTarget;
+    bool m_runHoldsTarget = false;
+
+    QString m_backupFolder;
+    Clock m_clock;
+
+    QTextEdit* m_rtb = nullptr;
+    QListWidget* m_lstConfig = nullptr;
+    QLabel* m_lblCfg = nullptr;
+    QLabel* m_lblCfgoMeterStatus = nullptr;
+    QPushButton* m_cmdCfgNeu = nullptr;
+    QPushButton* m_cmdMakeCFG = nullptr;
 };
 
 } // namespace quorvix

@@ -1,8 +1,26 @@
 #include "wizard/pages/FinalPage.h"
 
+#include "wizard/pages/PageTable.h"
+#include "wizard/pages/Wizard.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QVBoxLayout>
 
+#include <array>
+
 namespace quorvix {
+namespace {
+
+// The commands of the switched-off group, as the read-only boxes show them;
+// "ex_maxaccel " really ends in a blank.
+constexpr std::array<const char*, 8> kExCommands = {
+    "ex_interp",   "ex_extrapmax",   "ex_maxerrordistance", "ex_maxaccel ",
+    "ex_maxspeed", "ex_minvelocity", "ex_diminishextrap",   "ex_correct",
+};
+
+} // namespace
 
 FinalPage::FinalPage(Settings& settings, Wizard& wizard, UserDialogs& dialogs, QWidget* parent)
     : WizardPage(11, settings, wizard, dialogs, parent)
@@ -12,12 +30,42 @@ FinalPage::FinalPage(Settings& settings, Wizard& wizard, UserDialogs& dialogs, Q
 
 void FinalPage::setupControls()
 {
-    // TODO: controls of this page
+    auto* info = new QGroupBox(QStringLiteral("Info"), this);
+    info->setObjectName(QStringLiteral("Frame2"));
+    auto* infoLayout = new QVBoxLayout(info);
+    auto* notice = new QLabel(
+        QString::fromUtf8("ex_h4xX0r ist deaktiviert weil CS 1.6 \"demnächst\" erscheinen wird"),
+        info);
+    notice->setObjectName(QStringLiteral("Label1"));
+    notice->setWordWrap(true);
+    infoLayout->addWidget(notice);
+    contentLayout()->addWidget(info);
+
+    auto* boxes = new QGroupBox(QStringLiteral("Gib nur die Zahlenwerte in den Textfeldern ein"),
+                                this);
+    boxes->setObjectName(QStringLiteral("Frame1"));
+    auto* column = new QVBoxLayout(boxes);
+    for (std::size_t i = 0; i < kExCommands.size(); ++i) {
+        auto* box = new QLineEdit(QString::fromLatin1(kExCommands[i]), boxes);
+        box->setObjectName(QStringLiteral("Text%1").arg(i + 1));
+        box->setReadOnly(true);
+        box->setAccessibleName(box->text().trimmed());
+        column->addWidget(box);
+    }
+    contentLayout()->addWidget(boxes);
+}
+
+void FinalPage::loadReset()
+{
+    WizardPage::loadReset();
+    settings().LastStep = static_cast<Settings::Flag>(kPageCount);
 }
 
 void FinalPage::next()
 {
-    acceptAndMoveOn();
+    raiseSaturating(settings().WizardDone);
+    hide();
+    wizard().finish();
 }
 
 } // namespace quorvix

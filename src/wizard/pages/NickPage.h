@@ -4,6 +4,9 @@
 
 namespace quorvix {
 
+class ClickLineEdit;
+
+// Page 1: the player's nickname, stored wrapped in quotes for the name line.
 class NickPage : public WizardPage {
     Q_OBJECT
 public:
@@ -14,6 +17,8 @@ protected:
 
 private:
     void setupControls();
+
+    ClickLineEdit* m_name = nullptr;
 };
 
 } // namespace quorvix

@@ -1,5 +1,6 @@
 #include "wizard/pages/Wizard.h"
 
+#include "wizard/pages/AccessibleNames.h"
 #include "wizard/pages/PageFactory.h"
 #include "wizard/pages/WizardPage.h"
 
@@ -22,6 +23,7 @@ WizardPage* Wizard::create(int page)
 {
     WizardPage* window = createWizardPage(page, m_settings, *this, m_dialogs, m_windowParent);
     m_pages[static_cast<std::size_t>(page - 1)] = window;
+    nameForScreenReaders(window);
     window->loadReset();
     return window;
 }

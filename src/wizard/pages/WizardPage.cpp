@@ -40,7 +40,7 @@ void WizardPage::setupWindow()
     left->addStretch(1);
     outer->addLayout(left, 1);
 
-    auto* panel = new QGroupBox(tr("Status"), this);
+    auto* panel = new QGroupBox(QStringLiteral("Status"), this);
     setupStepPanel(panel);
     outer->addWidget(panel, 0, Qt::AlignTop);
 }
@@ -64,13 +64,13 @@ void WizardPage::setupButtons()
 {
     const PageInfo& info = pageInfo(m_pageNumber);
     auto* row = new QHBoxLayout;
-    m_next = new QPushButton(tr("&Weiter"), this);
+    m_next = new QPushButton(QStringLiteral("Weiter"), this);
     m_next->setObjectName(QString::fromLatin1(info.nextButton));
     m_next->setDefault(true);
     row->addWidget(m_next);
     connect(m_next, &QPushButton::clicked, this, [this] { next(); });
     if (info.backButton) {
-        m_back = new QPushButton(tr("&Zurück"), this);
+        m_back = new QPushButton(QString::fromUtf8("Zurück"), this);
         m_back->setObjectName(QString::fromLatin1(info.backButton));
         row->addWidget(m_back);
         connect(m_back, &QPushButton::clicked, this, [this] { back(); });

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "common/TextLines.h"
+
+#include <QColor>
+
+class QTextEdit;
+
+namespace quorvix {
+
+// Colours of the coloured view of an old config.
+inline const QColor kEntryNameColour{0, 0, 255};
+inline const QColor kEntryValueColour{255, 0, 0};
+inline const QColor kEntryFrameColour{0, 0, 0};
+
+// Appends every line of `lines` that holds a quoted value to `view` as one
+// paragraph: the name in blue, ` = "` in black, the value in red and the
+// closing quote in black. Text is decoded from Windows-1252. All of it goes
+// in as one edit, so the view lays itself out once, not once per piece.
+void appendColouredEntries(QTextEdit& view, const RawLines& lines);
+
+} // namespace quorvix
