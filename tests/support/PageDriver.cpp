@@ -10,17 +10,35 @@
 #include <QTest>
 
 namespace quorvix::test {
+namespace {
+
+// QTest::keyClicks only takes ASCII; umlauts and other characters go in as
+// key events that carry the character as their text, as a keyboard layout
+// with such keys sends them.
+void typeKeys(QLineEdit* box, const QString& text)
+{
+    for (const QChar ch : text) {
+        if (ch.unicode() < 0x80) {
+            QTest::keyClick(box, static_cast<char>(ch.unicode()));
+            continue;
+        }
+        QTest::sendKeyEvent(QTest::Press, box, Qt::Key_unknown, QString(ch), Qt::NoModifier);
+        QTest::sendKeyEvent(QTest::Release, box, Qt::Key_unknown, QString(ch), Qt::NoModifier);
+    }
+}
+
+} // namespace
 
 void clickAndType(QLineEdit* box, const QString& text)
 {
     QTest::mouseClick(box, Qt::LeftButton, {}, box->rect().center());
-    QTest::keyClicks(box, text);
+    typeKeys(box, text);
 }
 
 void typeWithoutClick(QLineEdit* box, const QString& text)
 {
     box->setFocus(Qt::TabFocusReason);
-    QTest::keyClicks(box, text);
+    typeKeys(box, text);
 }
 
 void click(QAbstractButton* button)
