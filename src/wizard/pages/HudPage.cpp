@@ -1,8 +1,63 @@
 #include "wizard/pages/HudPage.h"
 
+#include "ui/ClickLineEdit.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
 #include <QVBoxLayout>
 
 namespace quorvix {
+namespace {
+
+using S = Settings;
+
+// The three boxes must have been clicked into at least this often in all
+// since the page was loaded; keyboard-only filling is refused.
+constexpr Settings::Flag kMinimumClicks = 3;
+
+struct Switch {
+    const char* name;
+    const char* caption;
+    const char* tooltip; // nullptr: none
+    Settings::Flag Settings::* field;
+};
+
+constexpr std::array<Switch, 3> kSwitches = {{
+    {"chkCfgHudcenterid", "An: Spielernamen mittig / Aus: links unten", nullptr,
+     &S::CfgHudcenterid},
+    {"chkCfgHudFS", "Fastswitch (Schneller Waffenwechsel)",
+     "Schneller Wechsel zwischen den Waffen ohne Menü ", &S::CfgHudFS},
+    {"chkCfgHudtakeshot", "Automatischer Screenshot am Map-Ende", nullptr,
+     &S::CfgHudtakeshot},
+}};
+
+// In the order Next checks and stores them; an empty box stops Next with
+// its own message, after the boxes above it have been stored.
+struct Duration {
+    const char* frameName;
+    const char* frameCaption;
+    const char* boxName;
+    const char* tooltip;
+    std::string Settings::* field;
+    const char* emptyMessage;
+};
+
+// The buy-history frame's name repeats its box's name five times; it is
+// kept so, because controls are found by their names.
+constexpr std::array<Duration, 3> kDurations = {{
+    {"frmDeathnoticetime", "Dauer der Todesnachrichten in Sek.", "txtCfgHudDTN",
+     "Dauer (Sek.) der Todesnachrichten.", &S::CfgHudDTN,
+     "Sie haben keine Deathnoticetime eingegeben!"},
+    {"frmchattime", "Dauer der Chatanzeige in Sek.", "txtCfgHudChattime",
+     "Dauer (Sek.) der Chatanzeige. Bei Erhoehung bleibt der Chattext laenger stehen. "
+     "Der Minimalwert liegt bei etwa 0.01, 0 ist bei diesem Befehl nicht moeglich",
+     &S::CfgHudChattime, "Sie haben keine Chattime eingegeben!"},
+    {"txtCfgHudKaufhistxtCfgHudKaufhistxtCfgHudKaufhistxtCfgHudKaufhistxtCfgHudKaufhis",
+     "Dauer der Kaufhistory in Sek.", "txtCfgHudKaufhis", "Dauer (Sek.) der Kaufhistory",
+     &S::CfgHudKaufhis, "Sie haben keine Drawhistorytime eingegeben!"},
+}};
+
+} // namespace
 
 HudPage::HudPage(Settings& settings, Wizard& wizard, UserDialogs& dialogs, QWidget* parent)
     : WizardPage(7, settings, wizard, dialogs, parent)
@@ -12,11 +67,68 @@ HudPage::HudPage(Settings& settings, Wizard& wizard, UserDialogs& dialogs, QWidg
 
 void HudPage::setupControls()
 {
-    // TODO: controls of this page
+    auto* frame = new QGroupBox(QStringLiteral("Hud Settings"), this);
+    frame->setObjectName(QStringLiteral("frmCfgHud"));
+    frame->setAccessibleName(frame->title());
+    auto* layout = new QVBoxLayout(frame);
+    setupSwitches(layout);
+    setupDurations(layout);
+    contentLayout()->addWidget(frame);
+}
+
+void HudPage::setupSwitches(QVBoxLayout* frame)
+{
+    for (std::size_t i = 0; i < kSwitches.size(); ++i) {
+        const Switch& row = kSwitches[i];
+        auto* box = new QCheckBox(QString::fromUtf8(row.caption));
+        box->setObjectName(QString::fromLatin1(row.name));
+        box->setAccessibleName(box->text().trimmed());
+        if (row.tooltip)
+            box->setToolTip(QString::fromUtf8(row.tooltip));
+        frame->addWidget(box);
+        m_switches[i] = box;
+    }
+}
+
+void HudPage::setupDurations(QVBoxLayout* frame)
+{
+    for (std::size_t i = 0; i < kDurations.size(); ++i) {
+        const Duration& row = kDurations[i];
+        auto* group = new QGroupBox(QString::fromUtf8(row.frameCaption));
+        group->setObjectName(QString::fromLatin1(row.frameName));
+        group->setAccessibleName(group->title());
+        auto* inner = new QVBoxLayout(group);
+        ClickLineEdit* box = makeClickBox(QString::fromLatin1(row.boxName), true);
+        box->setToolTip(QString::fromUtf8(row.tooltip));
+        box->setAccessibleName(group->title());
+        inner->addWidget(box);
+        frame->addWidget(group);
+        m_durations[i] = box;
+    }
 }
 
 void HudPage::next()
 {
+    if (!typedTextsAcceptable({m_durations[0], m_durations[1], m_durations[2]}))
+        return;
+
+    Settings& record = settings();
+    for (std::size_t i = 0; i < kDurations.size(); ++i) {
+        const QString text = m_durations[i]->text();
+        if (text.isEmpty()) {
+            reject(QString::fromUtf8(kDurations[i].emptyMessage));
+            return;
+        }
+        record.*kDurations[i].field = text.toStdString();
+    }
+    for (std::size_t i = 0; i < kSwitches.size(); ++i) {
+        if (m_switches[i]->isChecked())
+            record.*kSwitches[i].field = 1;
+    }
+    if (clickCount() < kMinimumClicks) {
+        reject(QStringLiteral("Alle Felder müssen ausgefüllt werden!"));
+        return;
+    }
     acceptAndMoveOn();
 }
 

@@ -2,8 +2,16 @@
 
 #include "wizard/pages/WizardPage.h"
 
+#include <array>
+
+class QCheckBox;
+
 namespace quorvix {
 
+class ClickLineEdit;
+
+// Page 7: three switches of the head-up display and how many seconds death
+// notices, chat text and the buy history stay on screen.
 class HudPage : public WizardPage {
     Q_OBJECT
 public:
@@ -14,6 +22,11 @@ protected:
 
 private:
     void setupControls();
+    void setupSwitches(QVBoxLayout* frame);
+    void setupDurations(QVBoxLayout* frame);
+
+    std::array<QCheckBox*, 3> m_switches{};
+    std::array<ClickLineEdit*, 3> m_durations{};
 };
 
 } // namespace quorvix
