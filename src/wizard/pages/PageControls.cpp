@@ -1,0 +1,60 @@
+#include "wizard/pages/PageControls.h"
+
+#include "wizard/pages/PageTable.h"
+#include "wizard/pages/WizardPage.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace quorvix {
+namespace {
+
+template <typename Button>
+Button* makeButton(QWidget* parent, const char* name, const char* caption, const char* tooltip)
+{
+    auto* button = new Button(QString::fromUtf8(caption), parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setAccessibleName(button->text());
+    if (tooltip)
+        button->setToolTip(QString::fromUtf8(tooltip));
+    return button;
+}
+
+} // namespace
+
+QGroupBox* makeFrame(QWidget* parent, const char* name, const char* caption)
+{
+    auto* frame = new QGroupBox(QString::fromUtf8(caption), parent);
+    frame->setObjectName(QString::fromLatin1(name));
+    frame->setAccessibleName(frame->title());
+    return frame;
+}
+
+QRadioButton* makeOption(QWidget* parent, const char* name, const char* caption,
+                         const char* tooltip)
+{
+    return makeButton<QRadioButton>(parent, name, caption, tooltip);
+}
+
+QCheckBox* makeCheck(QWidget* parent, const char* name, const char* caption,
+                     const char* tooltip)
+{
+    return makeButton<QCheckBox>(parent, name, caption, tooltip);
+}
+
+void putButtonsLastInTabOrder(WizardPage* page, QWidget* lastControl)
+{
+    const PageInfo& info = pageInfo(page->pageNumber());
+    auto* next = page->findChild<QPushButton*>(QString::fromLatin1(info.nextButton));
+    if (!next)
+        return;
+    QWidget::setTabOrder(lastControl, next);
+    if (info.backButton) {
+        if (auto* back = page->findChild<QPushButton*>(QString::fromLatin1(info.backButton)))
+            QWidget::setTabOrder(next, back);
+    }
+}
+
+} // namespace quorvix
