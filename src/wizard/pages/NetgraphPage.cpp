@@ -1,10 +1,92 @@
 #include "wizard/pages/NetgraphPage.h"
 
+#include "ui/ClickLineEdit.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QRadioButton>
 #include <QVBoxLayout>
 
 namespace quorvix {
+namespace {
 
-NetgraphPage::NetgraphPage(Settings& settings, Wizard& wizard, UserDialogs& dialogs, QWidget* parent)
+using S = Settings;
+
+// Clicks into the two size boxes needed since the page was loaded.
+constexpr Settings::Flag kMinimumClicks = 2;
+
+struct Option {
+    const char* name;
+    const char* caption;
+    const char* tooltip; // nullptr: none
+    Settings::Flag Settings::* field;
+};
+
+constexpr std::array<Option, 3> kModes = {{
+    {"optCfgNgraph1", "Modus 1", "grafisch", &S::CfgNgraph1},
+    {"optCfgNgraph2", "Modus 2", "grafisch", &S::CfgNgraph2},
+    {"optCfgNgraph3", "Modus 3", "Stats/Text", &S::CfgNgraph3},
+}};
+
+constexpr std::array<Option, 3> kPositions = {{
+    {"optCfgNgraphP1", "Links", nullptr, &S::CfgNgraphP1},
+    {"optCfgNgraphP2", "Mitte", nullptr, &S::CfgNgraphP2},
+    {"optCfgNgraphP3", "Rechts", nullptr, &S::CfgNgraphP3},
+}};
+
+// A size box holding `keepWhen` leaves the stored size as it was; any other
+// text, the empty one included, is stored. The width's `keepWhen` lacks the
+// closing parenthesis of its frame caption, so a box holding the full
+// caption is stored like any other text.
+struct Size {
+    const char* frameName;
+    const char* frameCaption;
+    const char* boxName;
+    const char* tooltip;
+    std::string Settings::* field;
+    const char* keepWhen;
+};
+
+constexpr std::array<Size, 2> kSizes = {{
+    {"frmNetgraphhoehe", "Netgraph-Höhe (Standart: 64)", "txtCfgNetghight", "NetGraph-Höhe.",
+     &S::CfgNetghight, "Netgraph-Höhe (Standart: 64)"},
+    {"frmNetgraphBreite", "Netgraph-Breite (Standart: 150)", "txtCfgNetgwidth",
+     "Breite des NetGraphs", &S::CfgNetgwidth, "Netgraph-Breite (Standart: 150"},
+}};
+
+QGroupBox* makeFrame(const char* name, const QString& caption)
+{
+    auto* frame = new QGroupBox(caption);
+    frame->setObjectName(QString::fromLatin1(name));
+    frame->setAccessibleName(caption.trimmed());
+    return frame;
+}
+
+QRadioButton* makeOption(const Option& row)
+{
+    auto* option = new QRadioButton(QString::fromUtf8(row.caption));
+    option->setObjectName(QString::fromLatin1(row.name));
+    option->setAccessibleName(option->text());
+    if (row.tooltip)
+        option->setToolTip(QString::fromUtf8(row.tooltip));
+    return option;
+}
+
+void storeSelected(Settings& record, const std::array<Option, 3>& rows,
+                   const std::array<QRadioButton*, 3>& options)
+{
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        if (options[i]->isChecked())
+            record.*rows[i].field = 1;
+    }
+}
+
+} // namespace
+
+NetgraphPage::NetgraphPage(Settings& settings, Wizard& wizard, UserDialogs& dialogs,
+                           QWidget* parent)
     : WizardPage(8, settings, wizard, dialogs, parent)
 {
     setupControls();
@@ -12,11 +94,102 @@ NetgraphPage::NetgraphPage(Settings& settings, Wizard& wizard, UserDialogs& dial
 
 void NetgraphPage::setupControls()
 {
-    // TODO: controls of this page
+    QGroupBox* frame = makeFrame("frmCfgNetg", QStringLiteral("Netgraph Settings"));
+    auto* layout = new QVBoxLayout(frame);
+    setupModeGroup(layout);
+    setupPositionGroup(layout);
+    setupSizeGroups(layout);
+    contentLayout()->addWidget(frame);
+}
+
+void NetgraphPage::setupModeGroup(QVBoxLayout* frame)
+{
+    QGroupBox* group = makeFrame("frmCfgNetgSettings",
+                                 QStringLiteral("Netgraph Modus Netzwerk- FPS-Statistiken "));
+    auto* grid = new QGridLayout(group);
+
+    m_off = new QCheckBox(QStringLiteral("Netgraph Aus"));
+    m_off->setObjectName(QStringLiteral("chkCfgNgraphAus"));
+    m_off->setAccessibleName(m_off->text());
+    m_off->setToolTip(QStringLiteral("Netzwerk-/FPS-Statistiken wird ausgeschaltet."));
+    grid->addWidget(m_off, 0, 0);
+    connect(m_off, &QCheckBox::toggled, this, &NetgraphPage::chkCfgNgraphAus_Click);
+
+    for (std::size_t i = 0; i < kModes.size(); ++i) {
+        m_modes[i] = makeOption(kModes[i]);
+        grid->addWidget(m_modes[i], 1, static_cast<int>(i));
+    }
+    frame->addWidget(group);
+}
+
+void NetgraphPage::setupPositionGroup(QVBoxLayout* frame)
+{
+    QGroupBox* group = makeFrame("frmCfgNetgPos", QStringLiteral("Netgraph Position"));
+    auto* row = new QHBoxLayout(group);
+    for (std::size_t i = 0; i < kPositions.size(); ++i) {
+        m_positions[i] = makeOption(kPositions[i]);
+        row->addWidget(m_positions[i]);
+    }
+    frame->addWidget(group);
+}
+
+void NetgraphPage::setupSizeGroups(QVBoxLayout* frame)
+{
+    for (std::size_t i = 0; i < kSizes.size(); ++i) {
+        const Size& row = kSizes[i];
+        QGroupBox* group = makeFrame(row.frameName, QString::fromUtf8(row.frameCaption));
+        auto* inner = new QVBoxLayout(group);
+        ClickLineEdit* box = makeClickBox(QString::fromLatin1(row.boxName), true);
+        box->setToolTip(QString::fromUtf8(row.tooltip));
+        box->setAccessibleName(group->title());
+        inner->addWidget(box);
+        frame->addWidget(group);
+        m_sizes[i] = box;
+    }
+}
+
+void NetgraphPage::chkCfgNgraphAus_Click(bool ticked)
+{
+    if (ticked) {
+        switchOffAndMoveOn();
+        return;
+    }
+    // Unticked after coming back to the page: the graph is on again, and
+    // the page stays for the rest of the choices.
+    settings().CfgNgraphAus = 0;
+}
+
+void NetgraphPage::switchOffAndMoveOn()
+{
+    // Nothing else of the page matters with the graph switched off.
+    settings().CfgNgraphAus = 1;
+    acceptAndMoveOn();
 }
 
 void NetgraphPage::next()
 {
+    // The shortcut reads no text, so it is not held up by one the check
+    // below would refuse; ticking the box takes it without that check too.
+    if (m_off->isChecked()) {
+        switchOffAndMoveOn();
+        return;
+    }
+    if (!typedTextsAcceptable({m_sizes[0], m_sizes[1]}))
+        return;
+
+    Settings& record = settings();
+    storeSelected(record, kModes, m_modes);
+    for (std::size_t i = 0; i < kSizes.size(); ++i) {
+        const QString text = m_sizes[i]->text();
+        if (text != QString::fromUtf8(kSizes[i].keepWhen))
+            record.*kSizes[i].field = text.toStdString();
+    }
+    storeSelected(record, kPositions, m_positions);
+
+    if (clickCount() < kMinimumClicks) {
+        reject(QStringLiteral("Alle Felder müssen ausgefüllt werden!"));
+        return;
+    }
     acceptAndMoveOn();
 }
 
