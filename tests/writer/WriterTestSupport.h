@@ -6,6 +6,9 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
+#include <initializer_list>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -44,6 +47,52 @@ private:
     std::size_t m_written = 0;
     std::string m_bytes;
 };
+
+using Lines = std::vector<std::string>;
+using SectionWriter = void (*)(const Settings&, LineOutput&);
+
+// One row of a section table: what to put into a fresh record, which writer
+// to run and every line it must write, in order.
+struct SectionCase {
+    const char* name;
+    SectionWriter writer;
+    std::function<void(Settings&)> setup;
+    Lines expected;
+};
+
+inline Lines linesOf(SectionWriter writer, const Settings& settings)
+{
+    RecordedLines out;
+    writer(settings, out);
+    return out.lines;
+}
+
+inline Lines join(std::initializer_list<Lines> parts)
+{
+    Lines all;
+    for (const auto& part : parts)
+        all.insert(all.end(), part.begin(), part.end());
+    return all;
+}
+
+inline void expectSection(const SectionCase& c)
+{
+    Settings s;
+    if (c.setup)
+        c.setup(s);
+    EXPECT_EQ(linesOf(c.writer, s), c.expected);
+}
+
+// Failure messages name the row instead of dumping its bytes.
+inline void PrintTo(const SectionCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+inline std::string caseName(const ::testing::TestParamInfo<SectionCase>& info)
+{
+    return info.param.name;
+}
 
 inline std::filesystem::path goldenPath(const std::string& name)
 {
