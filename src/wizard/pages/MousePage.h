@@ -2,8 +2,12 @@
 
 #include "wizard/pages/WizardPage.h"
 
+class QCheckBox;
+
 namespace quorvix {
 
+// Page 5 (window `maus`): mouse sensitivity, zoom sensitivity ratio and the
+// mouse filter. Both texts must be given; neither is tested for a number.
 class MousePage : public WizardPage {
     Q_OBJECT
 public:
@@ -14,6 +18,10 @@ protected:
 
 private:
     void setupControls();
+
+    ClickLineEdit* m_sensitivity = nullptr;
+    ClickLineEdit* m_ratio = nullptr;
+    QCheckBox* m_filter = nullptr;
 };
 
 } // namespace quorvix
