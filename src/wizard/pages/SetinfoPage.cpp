@@ -1,10 +1,44 @@
 #include "wizard/pages/SetinfoPage.h"
 
+#include <QCheckBox>
+#include <QGroupBox>
 #include <QVBoxLayout>
 
 namespace quorvix {
+namespace {
 
-SetinfoPage::SetinfoPage(Settings& settings, Wizard& wizard, UserDialogs& dialogs, QWidget* parent)
+using S = Settings;
+
+struct Choice {
+    const char* name;
+    const char* caption;
+    const char* tooltip; // nullptr: none
+    Settings::Flag Settings::* field;
+};
+
+// Top to bottom, which is also the order Next reads them in. The trailing
+// blanks and the double blank in the crosshair tooltip are part of the texts.
+constexpr std::array<Choice, 7> kChoices = {{
+    {"chkCfgHelpM", "Aktiviert die Ingame Hilfe Messages ", nullptr, &S::CfgHelpM},
+    {"chkCfgMapbrief", "Mapbriefing ", nullptr, &S::CfgMapbrief},
+    {"chkCfgfrendm", "Freunde Message ", nullptr, &S::Cfgfrendm},
+    {"chkCfgVGUI", "grafische Kaufmenü (VGUI)", "Aktiviert das grafische Kaufmenü ", &S::CfgVGUI},
+    {"chkCfgLeftHand", "Waffe in linker Hand ", nullptr, &S::CfgLeftHand},
+    {"chkCfgdynChr", "Dynamisches Crosshair",
+     "Dynamisches Crosshair  / Aus Bei aus geht das CH beim Laufen nicht auseinander, die "
+     "Treffgenauigkeit ändert sich dadurch aber nicht.",
+     &S::CfgdynChr},
+    {"chkCfgAutoWS", "Automatischer Waffen Switch",
+     "Beim Aufsammeln einer neuen Waffe wird diese auf \"1\" sofort rausgeholt, wenn \"0\" nur "
+     "aufgesammelt. Bei \"0\" bleibt also die aktuelle Waffe, mit der man beispielsweise gerade "
+     "schiesst, draussen.",
+     &S::CfgAutoWS},
+}};
+
+} // namespace
+
+SetinfoPage::SetinfoPage(Settings& settings, Wizard& wizard, UserDialogs& dialogs,
+                         QWidget* parent)
     : WizardPage(10, settings, wizard, dialogs, parent)
 {
     setupControls();
@@ -12,11 +46,30 @@ SetinfoPage::SetinfoPage(Settings& settings, Wizard& wizard, UserDialogs& dialog
 
 void SetinfoPage::setupControls()
 {
-    // TODO: controls of this page
+    auto* frame = new QGroupBox(QStringLiteral("Setinfo Settings"), this);
+    frame->setObjectName(QStringLiteral("frmCfgSetinfo"));
+    frame->setAccessibleName(frame->title());
+    auto* layout = new QVBoxLayout(frame);
+    for (std::size_t i = 0; i < kChoices.size(); ++i) {
+        const Choice& row = kChoices[i];
+        auto* box = new QCheckBox(QString::fromUtf8(row.caption));
+        box->setObjectName(QString::fromLatin1(row.name));
+        box->setAccessibleName(box->text().trimmed());
+        if (row.tooltip)
+            box->setToolTip(QString::fromUtf8(row.tooltip));
+        layout->addWidget(box);
+        m_boxes[i] = box;
+    }
+    contentLayout()->addWidget(frame);
 }
 
 void SetinfoPage::next()
 {
+    Settings& record = settings();
+    for (std::size_t i = 0; i < kChoices.size(); ++i) {
+        if (m_boxes[i]->isChecked())
+            record.*kChoices[i].field = 1;
+    }
     acceptAndMoveOn();
 }
 
