@@ -97,36 +97,5 @@ class NetCases : public ::testing::TestWithParam<SectionCase> {};
 TEST_P(NetCases, writesExactlyTheseLines) { expectSection(GetParam()); }
 INSTANTIATE_TEST_SUITE_P(Net, NetCases, ::testing::ValuesIn(kNetCases), caseName);
 
-// Each connection flag alone: its own echo line first, eight commands after
-// it, and nothing of any other block.
-TEST(NetSection, everyConnectionFlagSelectsItsOwnEchoLine)
-{
-    struct Row { const char* name; Settings::Flag Settings::* field; const char* echo; const char* dlmax; };
-    const Row rows[] = {
-        {"LAN", &Settings::CfgLAN, R"(echo "LAN  settings ... done")", R"(cl_dlmax "128")"},
-        {"Standleitung", &Settings::CfgStandleitung, R"(echo "Standleitung  settings ... done")", R"(cl_dlmax "512")"},
-        {"DSL", &Settings::CfgDSL, R"(echo "DSL 768/128 kbit/s settings ... done")", R"(c_dlmax "768")"},
-        {"ADSLfp", &Settings::CfgADSLfp, R"(echo "ADSL FastPath (T-Online,Arcor) settings ... done")", R"(cl_dlmax "768")"},
-        {"ADSLCableAOL", &Settings::CfgADSLCableAOL, R"(echo "ADSL/Cable (128-640Kbit/s) bzw. AOL-DSL ... done")", R"(cl_dlmax "128")"},
-        {"QDSL", &Settings::CfgQDSL, "echo \"SDSL \u00fcber 256Kbit/s Q-DSL settings ... done\"", R"(cl_dlmax "56")"},
-        {"SDSL256", &Settings::CfgSDSL256, R"(echo "SDSL bis 256Kbit/s settings ... done")", R"(c_dlmax "128")"},
-        {"DualISDN", &Settings::CfgDualISDN, R"(echo "DUAL-ISDN settings ... done")", R"(c_dlmax "128")"},
-        {"ISDN", &Settings::CfgISDN, R"(echo "ISDN settings ... done")", R"(c_dlmax "64")"},
-        {"Modem", &Settings::CfgModem, R"(echo "Modem 56kbit/s settings ... done")", R"(c_dlmax "56")"},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        Settings s;
-        s.*row.field = 1;
-        const auto lines = linesOf(WriteNetSection, s);
-        ASSERT_EQ(lines.size(), 9u + 2u);
-        EXPECT_EQ(lines[0], row.echo);
-        EXPECT_TRUE(lines[1].starts_with("rate \""));
-        EXPECT_EQ(lines[7], row.dlmax);
-        EXPECT_TRUE(lines[8].starts_with("cl_latency \""));
-        EXPECT_EQ(Lines(lines.end() - 2, lines.end()), kDownloadOff);
-    }
-}
-
 } // namespace
 } // namespace quorvix

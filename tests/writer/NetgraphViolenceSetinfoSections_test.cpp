@@ -106,34 +106,5 @@ class SetinfoCases : public ::testing::TestWithParam<SectionCase> {};
 TEST_P(SetinfoCases, writesExactlyTheseLines) { expectSection(GetParam()); }
 INSTANTIATE_TEST_SUITE_P(Setinfo, SetinfoCases, ::testing::ValuesIn(kSetinfoCases), caseName);
 
-// Each setinfo flag switches its own pair and no other.
-TEST(SetinfoSection, eachFlagFlipsOnlyItsOwnGroup)
-{
-    struct Row { const char* name; Settings::Flag Settings::* field; std::size_t first; Lines on; };
-    const Row rows[] = {
-        {"CfgHelpM", &Settings::CfgHelpM, 0, kHelpOn},
-        {"CfgMapbrief", &Settings::CfgMapbrief, 2,
-         {R"(echo "Setinfo settings: Mapbriefing On")", R"(setinfo "dm" "1")"}},
-        {"Cfgfrendm", &Settings::Cfgfrendm, 4,
-         {R"(echo "Setinfo settings: Frend Message On")", R"(setinfo "friends" "1")"}},
-        {"CfgVGUI", &Settings::CfgVGUI, 6, kVguiOn},
-        {"CfgLeftHand", &Settings::CfgLeftHand, 8, kLeftHand},
-        {"CfgdynChr", &Settings::CfgdynChr, 11,
-         {R"(echo "Setinfo settings: Dynamic Crosshair On")", R"(cl_dynamiccrosshair "1")"}},
-        {"CfgAutoWS", &Settings::CfgAutoWS, 13, kAutoOn},
-    };
-    const Lines allOff = linesOf(WriteSetinfoSection, Settings{});
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        Settings s;
-        s.*row.field = 1;
-        Lines expected = allOff;
-        const auto from = expected.begin() + static_cast<long>(row.first);
-        expected.erase(from, from + static_cast<long>(row.on.size()));
-        expected.insert(expected.begin() + static_cast<long>(row.first), row.on.begin(), row.on.end());
-        EXPECT_EQ(linesOf(WriteSetinfoSection, s), expected);
-    }
-}
-
 } // namespace
 } // namespace quorvix

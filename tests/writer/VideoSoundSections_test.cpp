@@ -141,44 +141,15 @@ TEST(VideoSection, bothQualitySetsBestFirst)
     s.CfgVidBest = 1;
     s.CfgVidMittel = 1;
     const auto lines = linesOf(WriteVideoSection, s);
-    ASSERT_GE(lines.size(), 51u);
+    ASSERT_GE(lines.size(), 52u);
     EXPECT_EQ(lines[0], R"(echo "Video settings: Best Videoqualy")");
     EXPECT_EQ(lines[8], R"(gl_texturemode "GL_LINEAR_MIPMAP_LINEAR"")");
     EXPECT_EQ(lines[14], R"(r_traceglow "1")");
     EXPECT_EQ(lines[15], R"(echo "Video settings: Middle Videoqualy")");
     EXPECT_EQ(lines[15 + 17], R"(gl_zmax "4096)");
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), R"(gl_round_down "0")"), 2);
     EXPECT_EQ(lines[50], R"(mp_decals "0")");
     EXPECT_EQ(lines[51], R"(brightness "")");
-}
-
-TEST(VideoSection, middleSetAloneHasItsQuirks)
-{
-    Settings s;
-    s.CfgVidMittel = 1;
-    const auto lines = linesOf(WriteVideoSection, s);
-    ASSERT_GE(lines.size(), 36u);
-    const Lines middle(lines.begin(), lines.begin() + 36);
-    EXPECT_EQ(middle.front(), R"(echo "Video settings: Middle Videoqualy")");
-    EXPECT_EQ(std::count(middle.begin(), middle.end(), R"(gl_round_down "0")"), 2);
-    EXPECT_EQ(middle[17], R"(gl_zmax "4096)");
-    EXPECT_EQ(middle[9], middle[21]);
-    EXPECT_EQ(lines[36], R"(brightness "")");
-}
-
-TEST(SoundSection, headerCarriesThirtyNineLinesOfDefaults)
-{
-    Settings s;
-    s.SoundDone = 1;
-    const auto lines = linesOf(WriteSoundSection, s);
-    ASSERT_EQ(lines.size(), 39u + 4u);
-    const Lines head(lines.begin(), lines.begin() + 5);
-    EXPECT_EQ(head, (Lines{"", "//", "//           ---->Sound settings<----", "//",
-                           R"(echo "Sound settings ... done")"}));
-    EXPECT_EQ(lines[5], R"(volume "1.0")");
-    EXPECT_EQ(lines[22], R"(s_verbwet "0.25")");
-    EXPECT_EQ(lines[27], R"(s_verbwet "0")");
-    EXPECT_EQ(lines[38], R"(snd_show "0")");
-    EXPECT_EQ(Lines(lines.begin() + 39, lines.end()), join({kHighQOff, kDebugOff}));
 }
 
 } // namespace

@@ -74,17 +74,6 @@ TEST_P(GoldenConfig, endsWithTheAutoSwitchLineAndCrLf)
     EXPECT_TRUE(out.bytes().ends_with("\"\r\n"));
 }
 
-// The writer keeps no state between calls: a second run gives the same file.
-TEST_P(GoldenConfig, secondRunWritesTheSameBytes)
-{
-    const Settings record = GetParam().record();
-    ByteBufferOutput first;
-    ByteBufferOutput second;
-    WriteConfig(record, first);
-    WriteConfig(record, second);
-    EXPECT_EQ(first.bytes(), second.bytes());
-}
-
 INSTANTIATE_TEST_SUITE_P(Files, GoldenConfig, ::testing::ValuesIn(kGoldenCases),
                          [](const auto& info) { return std::string(info.param.name); });
 

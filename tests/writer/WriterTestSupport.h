@@ -110,43 +110,25 @@ inline std::string readGolden(const std::string& name)
 inline Settings typicalRun()
 {
     Settings s;
-    s.SpielernameDone = 1;
+    s.SpielernameDone = s.ConnectionDone = s.VideoDone = s.SoundDone = s.mausDone = 1;
+    s.ConsoleDone = s.HudDone = s.NetgraphDone = s.ViolenceDone = s.SetinfoDone = 1;
     s.Spielername = " \"[Q]Kalle\"";
-    s.ConnectionDone = 1;
-    s.CfgADSLfp = 1;
-    s.CfgDownL = 1;
-    s.VideoDone = 1;
-    s.CfgVidMittel = 1;
+    s.CfgADSLfp = s.CfgDownL = 1;
+    s.CfgVidMittel = s.CfgVMMX = s.CfgVPrecache = 1;
     s.CfgBrightness = "1";
     s.CfgGamma = "2.5";
     s.CfgVMaxFPS = "100";
-    s.CfgVMMX = 1;
-    s.CfgVPrecache = 1;
-    s.SoundDone = 1;
-    s.CfgSoundHLV = 1;
-    s.CfgSoundHighQ = 1;
-    s.mausDone = 1;
+    s.CfgSoundHLV = s.CfgSoundHighQ = 1;
     s.CfgMSens = "3.2";
     s.CfgMSensratio = "1.2";
-    s.ConsoleDone = 1;
-    s.CfgCGS = 1;
-    s.CfgCGruen = 1;
-    s.ColorCount = 1;
-    s.HudDone = 1;
+    s.CfgCGS = s.CfgCGruen = s.ColorCount = 1;
     s.CfgHudDTN = "6";
     s.CfgHudChattime = "5";
     s.CfgHudKaufhis = "0";
-    s.CfgHudcenterid = 1;
-    s.CfgHudFS = 1;
-    s.NetgraphDone = 1;
-    s.CfgNgraph3 = 1;
-    s.CfgNgraphP3 = 1;
+    s.CfgHudcenterid = s.CfgHudFS = 1;
+    s.CfgNgraph3 = s.CfgNgraphP3 = 1;
     s.CfgNetgwidth = "200";
-    s.ViolenceDone = 1;
-    s.CfgViolenceBlutan = 1;
-    s.SetinfoDone = 1;
-    s.CfgMapbrief = 1;
-    s.CfgVGUI = 1;
+    s.CfgViolenceBlutan = s.CfgMapbrief = s.CfgVGUI = 1;
     s.WizardDone = 1;
     s.LastStep = 11;
     s.BackupAnswer = "7";
@@ -158,27 +140,19 @@ inline Settings typicalRun()
 inline Settings everyFlagSet()
 {
     Settings s;
-    s.SpielernameDone = 1;
+    s.SpielernameDone = s.ConnectionDone = s.VideoDone = s.SoundDone = s.mausDone = 1;
+    s.ConsoleDone = s.HudDone = s.NetgraphDone = s.ViolenceDone = s.SetinfoDone = 1;
+    s.CfgLAN = s.CfgStandleitung = s.CfgADSLfp = s.CfgDSL = s.CfgADSLCableAOL = 1;
+    s.CfgQDSL = s.CfgSDSL256 = s.CfgDualISDN = s.CfgISDN = s.CfgModem = s.CfgDownL = 1;
+    s.CfgVidBest = s.CfgVidMittel = s.CfgVMMX = s.CfgVPrecache = s.CfgVBUP = s.CfgVZtrick = 1;
+    s.CfgEAX = s.CfgSoundHLV = s.CfgSoundSoundprob = s.CfgSoundHighQ = s.CfgMausFilter = 1;
+    s.CfgCGS = s.CfgCdev = s.CfgCWeiss = s.CfgCBlau = s.CfgCRot = s.CfgCGruen = 1;
+    s.CfgHudcenterid = s.CfgHudFS = s.CfgHudtakeshot = 1;
+    s.CfgNgraphAus = s.CfgNgraph1 = s.CfgNgraph2 = s.CfgNgraph3 = 1;
+    s.CfgNgraphP1 = s.CfgNgraphP2 = s.CfgNgraphP3 = s.CfgViolenceBlutan = 1;
+    s.CfgHelpM = s.CfgMapbrief = s.Cfgfrendm = s.CfgVGUI = 1;
+    s.CfgLeftHand = s.CfgdynChr = s.CfgAutoWS = 1;
     s.Spielername = " \"J\u00fcrgen\"";
-    for (auto f : {&Settings::ConnectionDone, &Settings::CfgLAN, &Settings::CfgStandleitung,
-                   &Settings::CfgADSLfp, &Settings::CfgDSL, &Settings::CfgADSLCableAOL,
-                   &Settings::CfgQDSL, &Settings::CfgSDSL256, &Settings::CfgDualISDN,
-                   &Settings::CfgISDN, &Settings::CfgModem, &Settings::CfgDownL,
-                   &Settings::VideoDone, &Settings::CfgVidBest, &Settings::CfgVidMittel,
-                   &Settings::CfgVMMX, &Settings::CfgVPrecache, &Settings::CfgVBUP,
-                   &Settings::CfgVZtrick, &Settings::SoundDone, &Settings::CfgEAX,
-                   &Settings::CfgSoundHLV, &Settings::CfgSoundSoundprob, &Settings::CfgSoundHighQ,
-                   &Settings::mausDone, &Settings::CfgMausFilter, &Settings::ConsoleDone,
-                   &Settings::CfgCGS, &Settings::CfgCdev, &Settings::CfgCWeiss, &Settings::CfgCBlau,
-                   &Settings::CfgCRot, &Settings::CfgCGruen, &Settings::HudDone,
-                   &Settings::CfgHudcenterid, &Settings::CfgHudFS, &Settings::CfgHudtakeshot,
-                   &Settings::NetgraphDone, &Settings::CfgNgraphAus, &Settings::CfgNgraph1,
-                   &Settings::CfgNgraph2, &Settings::CfgNgraph3, &Settings::CfgNgraphP1,
-                   &Settings::CfgNgraphP2, &Settings::CfgNgraphP3, &Settings::ViolenceDone,
-                   &Settings::CfgViolenceBlutan, &Settings::SetinfoDone, &Settings::CfgHelpM,
-                   &Settings::CfgMapbrief, &Settings::Cfgfrendm, &Settings::CfgVGUI,
-                   &Settings::CfgLeftHand, &Settings::CfgdynChr, &Settings::CfgAutoWS})
-        s.*f = 1;
     s.CfgBrightness = "2";
     s.CfgGamma = "3";
     s.CfgVMaxFPS = "101";
