@@ -28,6 +28,9 @@ RawLines splitLines(std::string_view bytes);
 // Reads a whole file and splits it. Throws FileError.
 std::string readFileBytes(const std::filesystem::path& path);
 RawLines readLines(const std::filesystem::path& path);
+// The same, reading `chunkSize` bytes at a time (the default is a small
+// block, so that a large file never sits in memory twice).
+RawLines readLines(const std::filesystem::path& path, std::size_t chunkSize);
 
 // Where generated lines go. Text is UTF-8; the sink encodes it.
 class LineOutput {

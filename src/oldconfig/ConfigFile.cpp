@@ -60,7 +60,12 @@ fs::path tempNameFor(const fs::path& target, std::mt19937_64& random)
     auto bits = random();
     for (int i = 0; i < 12; ++i, bits >>= 4)
         suffix += kHex[bits & 0xF];
-    return folderOf(target) / ("." + target.filename().string() + "." + suffix + ".tmp");
+    std::string name = ".";
+    name += target.filename().string();
+    name += '.';
+    name += suffix;
+    name += ".tmp";
+    return folderOf(target) / name;
 }
 
 std::unique_ptr<FileLineOutput> createTempFile(const fs::path& target)
@@ -215,14 +220,13 @@ MadeConfig makeConfigFile(const fs::path& target,
                           const RawLines& oldLines)
 {
     MadeConfig made;
-    const RawLines binds = bindLines(oldLines);
     // Reading back and marking happen on the finished temporary file, so
     // that nothing can fail any more once it has taken the old file's place.
     replaceFileAtomically(
         target,
         [&](LineOutput& out) {
             writeGenerated(out);
-            writeOldLines(out, binds);
+            writeBindLines(out, oldLines);
         },
         [&](const fs::path& written) {
             made.lines = readLines(written);

@@ -36,3 +36,32 @@ TEST(Cp1252, reportsFirstCharacterOutsideTheCodePage)
 
 } // namespace
 } // namespace quorvix
+
+namespace quorvix {
+namespace {
+
+TEST(Cp1252, decodesTheBytesThatDifferFromLatin1)
+{
+    struct Case { unsigned char byte; char32_t codePoint; };
+    const Case cases[] = {
+        {0x80, 0x20AC}, {0x81, 0x0081}, {0x82, 0x201A}, {0x8A, 0x0160}, {0x8D, 0x008D},
+        {0x8F, 0x008F}, {0x90, 0x0090}, {0x93, 0x201C}, {0x9D, 0x009D}, {0x9F, 0x0178},
+        {0x00, 0x0000}, {0x7F, 0x007F}, {0xA0, 0x00A0}, {0xFC, 0x00FC}, {0xFF, 0x00FF},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(static_cast<int>(c.byte));
+        std::string expected;
+        appendUtf8(expected, c.codePoint);
+        EXPECT_EQ(decodeCp1252(std::string(1, static_cast<char>(c.byte))), expected);
+        EXPECT_FALSE(firstUnencodable(expected));
+    }
+}
+
+TEST(Cp1252, firstUnencodableFindsTheFirstOfSeveral)
+{
+    EXPECT_FALSE(firstUnencodable("Gr\xC3\xBC\xC3\x9F" "e \xE2\x80\x9Ex\xE2\x80\x9C"));
+    EXPECT_EQ(firstUnencodable("ok \xE2\x86\x92 \xD0\x96"), char32_t{0x2192});
+}
+
+} // namespace
+} // namespace quorvix
