@@ -192,10 +192,12 @@ QPlainTextEdit* InfoWindow::makeNote()
     grey.setColor(QPalette::Base, grey.color(QPalette::Window));
     m_note->setPalette(grey);
 
+    // Whole lines only: the text starts below the document's top margin,
+    // so no half line peeks out at the bottom edge.
     const int lines = 6;
     const QFontMetrics metrics(m_note->font());
-    m_note->setFixedHeight(lines * metrics.lineSpacing()
-                           + 2 * (m_note->frameWidth() + int(m_note->document()->documentMargin())));
+    m_note->setFixedHeight(lines * metrics.lineSpacing() + 2 * m_note->frameWidth()
+                           + int(m_note->document()->documentMargin()));
     return m_note;
 }
 
