@@ -82,21 +82,6 @@ TEST(TextLines, lineEndsSplitAcrossReadBlocksAreFound)
     }
 }
 
-TEST(TextLines, largeFileReadsCompletelyWithCountsPastSixteenBits)
-{
-    TempDir dir;
-    std::string bytes;
-    for (int i = 0; i < 70000; ++i)
-        bytes += "line " + std::to_string(i) + (i % 3 == 0 ? "\n" : i % 3 == 1 ? "\r\n" : "\r");
-    const auto file = dir / "big.cfg";
-    writeBytes(file, bytes);
-    const RawLines lines = readLines(file);
-    ASSERT_EQ(lines.size(), 70000u);
-    EXPECT_EQ(lines[32767], "line 32767");
-    EXPECT_EQ(lines[65536], "line 65536");
-    EXPECT_EQ(lines.back(), "line 69999");
-}
-
 TEST(TextLines, readingFailsWithGermanMessageForMissingFileAndFolder)
 {
     TempDir dir;

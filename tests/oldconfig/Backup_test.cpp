@@ -39,7 +39,7 @@ TEST(Backup, contentIsHeaderDateLineTwoEmptyLinesThenOldLines)
     const std::string header = kHeaderTop + "Datum:06.12.2026 Zeit:16:05:09\r\n\r\n\r\n";
     struct Case { const char* name; RawLines lines; std::string tail; };
     const Case cases[] = {
-        {"empty list gives seven lines each with line end", {}, ""},
+        {"empty list gives exactly the seven header lines, each with line end", {}, ""},
         {"one line has no line end", {"bind \"w\" \"+forward\""}, "bind \"w\" \"+forward\""},
         {"tabs blanks and quotes unchanged", {"\t bind \"a\"  \"b\" \t", "  x\"\"\"y  "},
          "\t bind \"a\"  \"b\" \t\r\n  x\"\"\"y  "},
@@ -50,15 +50,6 @@ TEST(Backup, contentIsHeaderDateLineTwoEmptyLinesThenOldLines)
         SCOPED_TRACE(c.name);
         EXPECT_EQ(backupContent(c.lines, when), header + c.tail);
     }
-}
-
-TEST(Backup, emptyListGivesExactlySevenLines)
-{
-    const std::string content = backupContent({}, localTimePoint(2026, 12, 6, 16, 5, 9));
-    const RawLines lines = splitLines(content);
-    ASSERT_EQ(lines.size(), 7u);
-    EXPECT_EQ(lines[4], "Datum:06.12.2026 Zeit:16:05:09");
-    EXPECT_EQ(content.substr(content.size() - 6), "\r\n\r\n\r\n");
 }
 
 TEST(Backup, dateAndTimeArePaddedGermanShortFormatsInLocalTime)

