@@ -60,11 +60,10 @@ fs::path tempNameFor(const fs::path& target, std::mt19937_64& random)
     auto bits = random();
     for (int i = 0; i < 12; ++i, bits >>= 4)
         suffix += kHex[bits & 0xF];
-    std::string name = ".";
-    name += target.filename().string();
-    name += '.';
-    name += suffix;
-    name += ".tmp";
+    // Joined as paths, so that a file name in any script survives as it is.
+    fs::path name(".");
+    name += target.filename();
+    name += "." + suffix + ".tmp";
     return folderOf(target) / name;
 }
 
