@@ -117,9 +117,14 @@ void ConsolePageTest::controlsHaveTheirTextsAndColours()
     auto* button = in<QAbstractButton>(page, control);
     QVERIFY(button);
     QCOMPARE(button->text(), caption);
-    if (colour.isValid())
+    if (colour.isValid()) {
         QCOMPARE(button->palette().color(button->foregroundRole()), colour);
-    else
+        // The caption must stay readable on whatever is painted behind it.
+        const QWidget* backdrop = button->autoFillBackground() ? static_cast<QWidget*>(button) : page;
+        const QColor behind = backdrop->palette().color(backdrop->backgroundRole());
+        QVERIFY2(qAbs(behind.lightness() - colour.lightness()) > 100,
+                 qPrintable(behind.name() + " behind " + colour.name()));
+    } else
         QCOMPARE(button->palette().color(button->foregroundRole()),
                  page->palette().color(QPalette::WindowText));
 }

@@ -35,7 +35,12 @@ void paintCaption(QWidget* widget, QRgb colour)
 {
     QPalette palette = widget->palette();
     palette.setColor(QPalette::WindowText, QColor(colour));
-    palette.setColor(QPalette::ButtonText, QColor(colour));
+    // White on the light window background cannot be read; a dark backdrop
+    // just behind the box keeps the caption in the colour it names.
+    if (QColor(colour).lightness() > 200) {
+        palette.setColor(widget->backgroundRole(), QColor(64, 64, 64));
+        widget->setAutoFillBackground(true);
+    }
     widget->setPalette(palette);
 }
 
@@ -63,7 +68,7 @@ QWidget* ConsolePage::setupColourFrame()
         const ColourRow& row = kColourRows[i];
         auto* box = makeCheck(frame, row.name, row.caption);
         paintCaption(box, row.colour);
-        layout->addWidget(box);
+        layout->addWidget(box, 0, Qt::AlignLeft);
         // Next reads them bottom up: white, blue, red, green.
         m_colours[kColourRows.size() - 1 - i] = {box, row.field};
     }
