@@ -3,6 +3,7 @@
 #include "common/Cp1252.h"
 #include "oldconfig/ColouredEntry.h"
 
+#include <QPointer>
 #include <QTextCharFormat>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -27,10 +28,16 @@ QString decoded(const std::string& bytes)
 
 void appendColouredEntries(QTextEdit& view, const RawLines& lines)
 {
-    QTextDocument* document = view.document();
+    // A document that a view shows makes the view follow every piece put
+    // into it, even inside one edit block; a document of its own, handed to
+    // the view when complete, is laid out once. Appending to what the view
+    // shows means starting from a copy of it.
+    QPointer<QTextDocument> previous = view.document();
+    QTextDocument* filled = previous->isEmpty() ? new QTextDocument(&view) : previous->clone(&view);
+    filled->setDefaultFont(view.font());
     // A read-only view has nothing to undo; keeping undo steps for tens of
     // thousands of pieces would only cost memory and time.
-    document->setUndoRedoEnabled(false);
+    filled->setUndoRedoEnabled(false);
 
     const QTextCharFormat name = coloured(kEntryNameColour);
     const QTextCharFormat frame = coloured(kEntryFrameColour);
@@ -38,7 +45,7 @@ void appendColouredEntries(QTextEdit& view, const RawLines& lines)
     const QString opening = QStringLiteral(" = \"");
     const QString closing = QStringLiteral("\"");
 
-    QTextCursor cursor(document);
+    QTextCursor cursor(filled);
     cursor.movePosition(QTextCursor::End);
     cursor.beginEditBlock();
     for (const RawLine& line : lines) {
@@ -52,6 +59,12 @@ void appendColouredEntries(QTextEdit& view, const RawLines& lines)
         cursor.insertBlock(QTextBlockFormat(), frame);
     }
     cursor.endEditBlock();
+
+    view.setDocument(filled);
+    // The view drops the document it showed when that was its own; one of
+    // ours that it left alive goes here, so loads do not pile up.
+    if (previous && previous->parent() == &view)
+        delete previous.data();
 }
 
 } // namespace quorvix
