@@ -142,7 +142,8 @@ private slots:
     }
 
     // The off box on a row of its own above the three modes; modes and
-    // positions each side by side; the four groups top to bottom.
+    // positions each side by side, each position under a mode; the four
+    // groups top to bottom.
     void rowsAndGroups()
     {
         Run run;
@@ -158,6 +159,8 @@ private slots:
                 QVERIFY(left(option(page, i)) > left(option(page, i - 1)));
             }
         }
+        for (int i = 0; i < 3; ++i)
+            QCOMPARE(left(option(page, i + 3)), left(option(page, i)));
         QVERIFY(top(offBox(page)) + offBox(page)->height() <= top(option(page, 0)));
         int above = -1;
         for (const char* frame :

@@ -5,9 +5,10 @@
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QRadioButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace quorvix {
 namespace {
@@ -99,7 +100,25 @@ void NetgraphPage::setupControls()
     setupModeGroup(layout);
     setupPositionGroup(layout);
     setupSizeGroups(layout);
+    alignOptionColumns();
     contentLayout()->addWidget(frame);
+}
+
+void NetgraphPage::alignOptionColumns()
+{
+    // Equal columns in both groups, so each position stands under a mode.
+    int width = 0;
+    for (const auto* options : {&m_modes, &m_positions}) {
+        for (QRadioButton* option : *options)
+            width = std::max(width, option->sizeHint().width());
+    }
+    for (const auto* options : {&m_modes, &m_positions}) {
+        auto* grid = static_cast<QGridLayout*>(options->front()->parentWidget()->layout());
+        for (int column = 0; column < grid->columnCount(); ++column) {
+            grid->setColumnMinimumWidth(column, width);
+            grid->setColumnStretch(column, 1);
+        }
+    }
 }
 
 void NetgraphPage::setupModeGroup(QVBoxLayout* frame)
@@ -112,7 +131,9 @@ void NetgraphPage::setupModeGroup(QVBoxLayout* frame)
     m_off->setObjectName(QStringLiteral("chkCfgNgraphAus"));
     m_off->setAccessibleName(m_off->text());
     m_off->setToolTip(QStringLiteral("Netzwerk-/FPS-Statistiken wird ausgeschaltet."));
-    grid->addWidget(m_off, 0, 0);
+    // Across the three columns, so it does not widen the first one, and
+    // left-aligned, so the control is only as wide as its caption.
+    grid->addWidget(m_off, 0, 0, 1, static_cast<int>(kModes.size()), Qt::AlignLeft);
     connect(m_off, &QCheckBox::toggled, this, &NetgraphPage::chkCfgNgraphAus_Click);
 
     for (std::size_t i = 0; i < kModes.size(); ++i) {
@@ -125,10 +146,10 @@ void NetgraphPage::setupModeGroup(QVBoxLayout* frame)
 void NetgraphPage::setupPositionGroup(QVBoxLayout* frame)
 {
     QGroupBox* group = makeFrame("frmCfgNetgPos", QStringLiteral("Netgraph Position"));
-    auto* row = new QHBoxLayout(group);
+    auto* row = new QGridLayout(group);
     for (std::size_t i = 0; i < kPositions.size(); ++i) {
         m_positions[i] = makeOption(kPositions[i]);
-        row->addWidget(m_positions[i]);
+        row->addWidget(m_positions[i], 0, static_cast<int>(i));
     }
     frame->addWidget(group);
 }

@@ -27,6 +27,7 @@ private:
     void setupModeGroup(QVBoxLayout* frame);
     void setupPositionGroup(QVBoxLayout* frame);
     void setupSizeGroups(QVBoxLayout* frame);
+    void alignOptionColumns();
 
     // The "Netgraph Aus" box changed state.
     void chkCfgNgraphAus_Click(bool ticked);
