@@ -1,15 +1,10 @@
-#include "support/PageDriver.h"
-#include "support/ScriptedDialogs.h"
+#include "wizard/PageHarness.h"
 #include "wizard/TypedText.h"
-#include "wizard/pages/Wizard.h"
-#include "wizard/pages/WizardPage.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QRadioButton>
-#include <QTest>
 
 using namespace quorvix;
 using namespace quorvix::test;
@@ -17,27 +12,6 @@ using namespace quorvix::test;
 namespace {
 
 const QString kOneColourOnly = QStringLiteral("Du darfst nur eine Farbe auswählen!");
-// What an earlier pass left in the RGB field.
-const std::string kEarlierRgb = "255 155 50";
-
-struct Harness {
-    Settings settings;
-    ScriptedDialogs dialogs;
-    Wizard wizard{settings, dialogs};
-
-    Harness() { settings.CfgConsoleRGB = kEarlierRgb; }
-    WizardPage* open(int n)
-    {
-        wizard.showPage(n);
-        return wizard.page(n);
-    }
-};
-
-template <typename T>
-T* in(QWidget* page, const QString& name)
-{
-    return page ? page->findChild<T*>(name) : nullptr;
-}
 
 QLineEdit* rgbBox(WizardPage* page) { return in<QLineEdit>(page, "txtCfgConsoleRGB"); }
 
@@ -59,13 +33,7 @@ QStringList raisedColours(const Settings& s)
 
 void clickRgb(WizardPage* page, int clicks, const QString& text)
 {
-    QLineEdit* box = rgbBox(page);
-    for (int i = 1; i < clicks; ++i)
-        QTest::mouseClick(box, Qt::LeftButton, {}, box->rect().center());
-    if (clicks > 0)
-        clickAndType(box, text);
-    else if (!text.isEmpty())
-        typeWithoutClick(box, text);
+    fillBox(rgbBox(page), clicks, text);
 }
 
 } // namespace
@@ -112,7 +80,7 @@ void ConsolePageTest::controlsHaveTheirTextsAndColours()
     QFETCH(QString, caption);
     QFETCH(QColor, colour);
 
-    Harness h;
+    PageHarness h;
     WizardPage* page = h.open(6);
     auto* button = in<QAbstractButton>(page, control);
     QVERIFY(button);
@@ -131,7 +99,7 @@ void ConsolePageTest::controlsHaveTheirTextsAndColours()
 
 void ConsolePageTest::framesHoldTheControlsInOrder()
 {
-    Harness h;
+    PageHarness h;
     WizardPage* page = h.open(6);
     QCOMPARE(page->windowTitle(), QStringLiteral("Console Schritt ( 6 von 11 )"));
     auto* colours = in<QGroupBox>(page, "frmCfgConsoleFarbe");
@@ -166,16 +134,9 @@ void ConsolePageTest::framesHoldTheControlsInOrder()
 
 void ConsolePageTest::opensWithNothingChosen()
 {
-    Harness h;
+    PageHarness h;
     WizardPage* page = h.open(6);
-    for (int i = 0; i < 12; ++i) {
-        QWidget* focus = QApplication::focusWidget();
-        QTest::keyClick(focus ? focus : page, Qt::Key_Tab);
-    }
-    for (QAbstractButton* button : page->findChildren<QAbstractButton*>()) {
-        if (button->isCheckable())
-            QVERIFY2(!button->isChecked(), qPrintable(button->objectName()));
-    }
+    QCOMPARE(chosenAfterTabbing(page), QStringList{});
     QVERIFY(rgbBox(page)->text().isEmpty());
     QCOMPARE(h.settings.ColorCount, 0); // focus moving through the RGB box counts nothing
 }
@@ -189,7 +150,7 @@ void ConsolePageTest::colourRule_data()
     QTest::addColumn<QStringList>("raised");
     QTest::addColumn<QString>("storedRgb");
 
-    const QString earlier = QString::fromStdString(kEarlierRgb);
+    const QString earlier = QString::fromStdString(kEarlier);
     QTest::newRow("one box, RGB never clicked")
         << QStringList{"chkCfgCRot"} << 0 << "" << true << QStringList{"chkCfgCRot"} << earlier;
     QTest::newRow("RGB clicked once")
@@ -224,7 +185,7 @@ void ConsolePageTest::colourRule()
     QFETCH(QStringList, raised);
     QFETCH(QString, storedRgb);
 
-    Harness h;
+    PageHarness h;
     WizardPage* page = h.open(6);
     for (const QString& name : ticked)
         click(in<QCheckBox>(page, name));
@@ -272,7 +233,7 @@ void ConsolePageTest::speedAndDeveloper()
     QFETCH(bool, developer);
     QFETCH(int, fast);
 
-    Harness h;
+    PageHarness h;
     WizardPage* page = h.open(6);
     for (const QString& name : speed.split(',', Qt::SkipEmptyParts))
         click(in<QRadioButton>(page, name));
@@ -286,7 +247,7 @@ void ConsolePageTest::speedAndDeveloper()
 
 void ConsolePageTest::onlyMouseClicksIntoTheRgbBoxCount()
 {
-    Harness h;
+    PageHarness h;
     WizardPage* page = h.open(6);
     QLineEdit* box = rgbBox(page);
     typeWithoutClick(box, "1 2 3");
@@ -303,7 +264,7 @@ void ConsolePageTest::onlyMouseClicksIntoTheRgbBoxCount()
 
 void ConsolePageTest::rejectedPassKeepsSpeedDeveloperAndStoredRgb()
 {
-    Harness h;
+    PageHarness h;
     WizardPage* page = h.open(6);
     click(in<QRadioButton>(page, "optCfgCGS"));
     click(in<QCheckBox>(page, "chkCfgCdev"));
@@ -332,7 +293,7 @@ void ConsolePageTest::rejectedPassKeepsSpeedDeveloperAndStoredRgb()
 
 void ConsolePageTest::afterTwoBoxesOneBoxIsAccepted()
 {
-    Harness h;
+    PageHarness h;
     WizardPage* page = h.open(6);
     click(in<QCheckBox>(page, "chkCfgCGruen"));
     click(in<QCheckBox>(page, "chkCfgCBlau"));
@@ -349,7 +310,7 @@ void ConsolePageTest::afterTwoBoxesOneBoxIsAccepted()
 
 void ConsolePageTest::typedTextIsCheckedBeforeAnythingIsStored()
 {
-    Harness h;
+    PageHarness h;
     WizardPage* page = h.open(6);
     click(in<QRadioButton>(page, "optCfgCGS"));
     click(in<QCheckBox>(page, "chkCfgCdev"));
@@ -365,7 +326,7 @@ void ConsolePageTest::typedTextIsCheckedBeforeAnythingIsStored()
     QCOMPARE(h.settings.CfgCdev, 0);
     QVERIFY(raisedColours(h.settings).isEmpty());
     QCOMPARE(h.settings.ColorCount, 1); // the click, not the ticked box
-    QCOMPARE(h.settings.CfgConsoleRGB, kEarlierRgb);
+    QCOMPARE(h.settings.CfgConsoleRGB, kEarlier);
     QCOMPARE(h.settings.ConsoleDone, 0);
     QCOMPARE(h.wizard.visiblePage(), page);
     QVERIFY(in<QCheckBox>(page, "chkCfgCRot")->isChecked()); // nothing undone on screen
@@ -385,7 +346,7 @@ void ConsolePageTest::backOnHudStartsANewPass()
     QFETCH(QString, tick);
     QFETCH(int, rgbClicks);
 
-    Harness h;
+    PageHarness h;
     WizardPage* page = h.open(6);
     click(in<QCheckBox>(page, "chkCfgCdev"));
     if (!tick.isEmpty())
@@ -413,7 +374,7 @@ void ConsolePageTest::backOnHudStartsANewPass()
 
 void ConsolePageTest::successfulNextKeepsTheCount()
 {
-    Harness h;
+    PageHarness h;
     WizardPage* page = h.open(6);
     click(in<QCheckBox>(page, "chkCfgCRot"));
     pressNext(page);
@@ -434,7 +395,7 @@ void ConsolePageTest::successfulNextKeepsTheCount()
 
 void ConsolePageTest::backHereClearsMouseAndStartsAfresh()
 {
-    Harness h;
+    PageHarness h;
     WizardPage* mouse = h.open(5);
     h.wizard.hidePage(5);
     h.settings.mausDone = h.settings.CfgMausFilter = 1;
