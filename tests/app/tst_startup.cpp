@@ -6,7 +6,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QIcon>
 #include <QImageReader>
 #include <QPointer>
 #include <QScreen>
@@ -189,13 +188,6 @@ private slots:
                  qPrintable(QStringLiteral("detail %1 vs %2")
                                 .arg(edgeEnergy(sharp))
                                 .arg(edgeEnergy(blownUp))));
-    }
-
-    void programIconIsThere()
-    {
-        const QIcon icon = applicationIcon();
-        QVERIFY(!icon.isNull());
-        QVERIFY(icon.availableSizes().contains(QSize(256, 256)));
     }
 
     // --- The tick -------------------------------------------------------
