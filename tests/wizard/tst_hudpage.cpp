@@ -1,9 +1,6 @@
-#include "support/PageDriver.h"
-#include "support/ScriptedDialogs.h"
+#include "support/PageRun.h"
 #include "ui/ClickLineEdit.h"
 #include "wizard/TypedText.h"
-#include "wizard/pages/Wizard.h"
-#include "wizard/pages/WizardPage.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -22,39 +19,12 @@ const char* const kBoxes[] = {"txtCfgHudDTN", "txtCfgHudChattime", "txtCfgHudKau
 constexpr std::string Settings::* kTexts[] = {
     &Settings::CfgHudDTN, &Settings::CfgHudChattime, &Settings::CfgHudKaufhis};
 
-template <typename T>
-T* need(QWidget* parent, const char* name)
-{
-    T* found = child<T>(parent, QString::fromLatin1(name));
-    if (!found)
-        qFatal("missing control %s", name);
-    return found;
-}
-
-struct Run {
-    Settings settings;
-    ScriptedDialogs dialogs;
-    Wizard wizard{settings, dialogs};
-
-    WizardPage* open(int page)
-    {
-        wizard.showPage(page);
-        return wizard.page(page);
-    }
-};
-
 QLineEdit* box(WizardPage* page, int i) { return need<QLineEdit>(page, kBoxes[i]); }
 
 // Fills box `i` with `text` after `clicks` mouse clicks (none: keyboard only).
 void fill(WizardPage* page, int i, const QString& text, int clicks)
 {
-    if (clicks == 0) {
-        typeWithoutClick(box(page, i), text);
-        return;
-    }
-    for (int c = 1; c < clicks; ++c)
-        clickAndType(box(page, i), {});
-    clickAndType(box(page, i), text);
+    fillBox(box(page, i), text, clicks);
 }
 
 void fillAllWithClicks(WizardPage* page)
@@ -109,7 +79,7 @@ private slots:
         QFETCH(QString, frame);
         QFETCH(QString, caption);
         QFETCH(QString, tooltip);
-        Run run;
+        PageRun run;
         WizardPage* page = run.open(7);
         QWidget* control = need<QWidget>(page, qPrintable(name));
         auto* group = need<QGroupBox>(page, qPrintable(frame));
@@ -131,7 +101,7 @@ private slots:
 
     void controlsStandTopToBottom()
     {
-        Run run;
+        PageRun run;
         WizardPage* page = run.open(7);
         int above = -1;
         for (const char* name : {"chkCfgHudcenterid", "chkCfgHudFS", "chkCfgHudtakeshot",
@@ -158,7 +128,7 @@ private slots:
     {
         QFETCH(QList<int>, clicks);
         QFETCH(bool, accepted);
-        Run run;
+        PageRun run;
         WizardPage* page = run.open(7);
         const QStringList typed = {"5", "10", "7"};
         for (int i = 0; i < 3; ++i)
@@ -201,7 +171,7 @@ private slots:
         QFETCH(QStringList, typed);
         QFETCH(QString, message);
         QFETCH(int, stored);
-        Run run;
+        PageRun run;
         for (auto field : kTexts)
             run.settings.*field = "old";
         WizardPage* page = run.open(7);
@@ -224,7 +194,7 @@ private slots:
 
     void clickIntoFilledBoxErasesIt()
     {
-        Run run;
+        PageRun run;
         WizardPage* page = run.open(7);
         fillAllWithClicks(page);
         clickAndType(box(page, 1), {});
@@ -246,7 +216,7 @@ private slots:
     void textsStoredAsTyped()
     {
         QFETCH(QString, text);
-        Run run;
+        PageRun run;
         WizardPage* page = run.open(7);
         for (int i = 0; i < 3; ++i)
             fill(page, i, text, 1);
@@ -259,7 +229,7 @@ private slots:
 
     void flagTickedDuringRejectedNextStaysSet()
     {
-        Run run;
+        PageRun run;
         WizardPage* page = run.open(7);
         auto* fastSwitch = need<QCheckBox>(page, "chkCfgHudFS");
         click(fastSwitch);
@@ -286,7 +256,7 @@ private slots:
     // boxes and clicks, so Next passes again without new clicks.
     void backFromNetgraphKeepsTextsAndClicks()
     {
-        Run run;
+        PageRun run;
         WizardPage* page = run.open(7);
         click(need<QCheckBox>(page, "chkCfgHudcenterid"));
         fillAllWithClicks(page);
@@ -313,7 +283,7 @@ private slots:
     // included, and leaves this page as if never touched.
     void backClearsConsoleAnswersAndColourCount()
     {
-        Run run;
+        PageRun run;
         run.wizard.showPage(6);
         run.wizard.hidePage(6);
         Settings& s = run.settings;
@@ -363,7 +333,7 @@ private slots:
     void refusedTextStoresNothing()
     {
         QFETCH(QString, bad);
-        Run run;
+        PageRun run;
         for (auto field : kTexts)
             run.settings.*field = "old";
         WizardPage* page = run.open(7);

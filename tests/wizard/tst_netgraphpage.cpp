@@ -1,9 +1,6 @@
-#include "support/PageDriver.h"
-#include "support/ScriptedDialogs.h"
+#include "support/PageRun.h"
 #include "ui/ClickLineEdit.h"
 #include "wizard/TypedText.h"
-#include "wizard/pages/Wizard.h"
-#include "wizard/pages/WizardPage.h"
 
 #include <QCheckBox>
 #include <QClipboard>
@@ -27,33 +24,12 @@ constexpr Field kOptionFlags[] = {&Settings::CfgNgraph1,  &Settings::CfgNgraph2,
                                   &Settings::CfgNgraph3,  &Settings::CfgNgraphP1,
                                   &Settings::CfgNgraphP2, &Settings::CfgNgraphP3};
 
-template <typename T>
-T* need(QWidget* parent, const char* name)
-{
-    T* found = child<T>(parent, QString::fromLatin1(name));
-    if (!found)
-        qFatal("missing control %s", name);
-    return found;
-}
-
-struct Run {
-    Settings settings;
-    ScriptedDialogs dialogs;
-    Wizard wizard{settings, dialogs};
-
+// Sizes stored by an earlier pass, to tell "kept" from "stored".
+struct Run : PageRun {
     Run()
     {
         settings.CfgNetghight = "old-h";
         settings.CfgNetgwidth = "old-w";
-    }
-    WizardPage* open(int page)
-    {
-        wizard.showPage(page);
-        return wizard.page(page);
-    }
-    bool showing(int page) const
-    {
-        return wizard.page(page) && wizard.page(page)->isVisible();
     }
     // The six mode and position flags, in page order.
     QList<int> optionFlags() const
@@ -69,17 +45,6 @@ QLineEdit* heightBox(WizardPage* page) { return need<QLineEdit>(page, "txtCfgNet
 QLineEdit* widthBox(WizardPage* page) { return need<QLineEdit>(page, "txtCfgNetgwidth"); }
 QCheckBox* offBox(WizardPage* page) { return need<QCheckBox>(page, "chkCfgNgraphAus"); }
 QRadioButton* option(WizardPage* page, int i) { return need<QRadioButton>(page, kOptions[i]); }
-
-void fill(QLineEdit* box, const QString& text, int clicks)
-{
-    if (clicks == 0) {
-        typeWithoutClick(box, text);
-        return;
-    }
-    for (int c = 1; c < clicks; ++c)
-        clickAndType(box, {});
-    clickAndType(box, text);
-}
 
 QList<int> flagsFor(std::initializer_list<int> chosen)
 {
@@ -208,8 +173,8 @@ private slots:
         if (choicesMade) {
             click(option(page, 1));
             click(option(page, 4));
-            fill(heightBox(page), QStringLiteral("80"), 1);
-            fill(widthBox(page), QStringLiteral("200"), 1);
+            fillBox(heightBox(page), QStringLiteral("80"), 1);
+            fillBox(widthBox(page), QStringLiteral("200"), 1);
         }
         click(offBox(page));
 
@@ -237,7 +202,7 @@ private slots:
         QCOMPARE(run.settings.NetgraphDone, 0);
 
         click(option(page, 0));
-        fill(heightBox(page), QStringLiteral("80"), 2);
+        fillBox(heightBox(page), QStringLiteral("80"), 2);
         pressNext(page);
         QVERIFY(run.showing(9));
         QCOMPARE(run.settings.CfgNgraphAus, 1);
@@ -295,8 +260,8 @@ private slots:
         QFETCH(bool, accepted);
         Run run;
         WizardPage* page = run.open(8);
-        fill(heightBox(page), QStringLiteral("80"), heightClicks);
-        fill(widthBox(page), width, widthClicks);
+        fillBox(heightBox(page), QStringLiteral("80"), heightClicks);
+        fillBox(widthBox(page), width, widthClicks);
         pressNext(page);
 
         QCOMPARE(run.settings.CfgNetghight, std::string("80"));
@@ -336,7 +301,7 @@ private slots:
         QFETCH(bool, stored);
         Run run;
         WizardPage* page = run.open(8);
-        fill(need<QLineEdit>(page, qPrintable(box)), typed, 2);
+        fillBox(need<QLineEdit>(page, qPrintable(box)), typed, 2);
         pressNext(page);
         QCOMPARE(run.settings.NetgraphDone, 1);
         const std::string& field =
@@ -353,8 +318,8 @@ private slots:
         WizardPage* page = run.open(8);
         click(option(page, 0));
         click(option(page, 5));
-        fill(heightBox(page), QStringLiteral("80"), 0);
-        fill(widthBox(page), QStringLiteral("200"), 0);
+        fillBox(heightBox(page), QStringLiteral("80"), 0);
+        fillBox(widthBox(page), QStringLiteral("200"), 0);
         pressNext(page);
         QCOMPARE(run.dialogs.texts(), QStringList{kAllFields});
         QCOMPARE(run.optionFlags(), flagsFor({0, 5}));
@@ -362,8 +327,8 @@ private slots:
 
         click(option(page, 1));
         click(option(page, 3));
-        fill(heightBox(page), QStringLiteral("80"), 1);
-        fill(widthBox(page), QStringLiteral("200"), 1);
+        fillBox(heightBox(page), QStringLiteral("80"), 1);
+        fillBox(widthBox(page), QStringLiteral("200"), 1);
         pressNext(page);
         QCOMPARE(run.settings.NetgraphDone, 1);
         QCOMPARE(run.optionFlags(), flagsFor({0, 1, 3, 5}));
@@ -377,8 +342,8 @@ private slots:
         WizardPage* page = run.open(8);
         click(option(page, 2));
         click(option(page, 4));
-        fill(heightBox(page), QStringLiteral("80"), 1);
-        fill(widthBox(page), QStringLiteral("200"), 1);
+        fillBox(heightBox(page), QStringLiteral("80"), 1);
+        fillBox(widthBox(page), QStringLiteral("200"), 1);
         pressNext(page);
         QCOMPARE(run.optionFlags(), flagsFor({2, 4}));
 
@@ -411,7 +376,7 @@ private slots:
 
         WizardPage* page = run.open(8);
         click(option(page, 0));
-        fill(heightBox(page), QStringLiteral("80"), 1);
+        fillBox(heightBox(page), QStringLiteral("80"), 1);
         pressBack(page);
 
         QCOMPARE(s.HudDone, 0);
@@ -447,7 +412,7 @@ private slots:
         WizardPage* page = run.open(8);
         click(option(page, 0));
         click(option(page, 3));
-        fill(heightBox(page), QStringLiteral("80"), 1);
+        fillBox(heightBox(page), QStringLiteral("80"), 1);
         clickAndType(widthBox(page), {});
         QGuiApplication::clipboard()->setText(bad);
         widthBox(page)->paste();
@@ -472,7 +437,7 @@ private slots:
         WizardPage* page = run.open(8);
         click(offBox(page));
         pressBack(run.wizard.page(9));
-        fill(widthBox(page), QStringLiteral("1\"2"), 2);
+        fillBox(widthBox(page), QStringLiteral("1\"2"), 2);
         pressNext(page);
         QVERIFY(run.dialogs.messages.isEmpty());
         QVERIFY(run.showing(9));

@@ -1,7 +1,4 @@
-#include "support/PageDriver.h"
-#include "support/ScriptedDialogs.h"
-#include "wizard/pages/Wizard.h"
-#include "wizard/pages/WizardPage.h"
+#include "support/PageRun.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -21,25 +18,7 @@ constexpr Field kFlags[] = {&Settings::CfgHelpM,    &Settings::CfgMapbrief, &Set
                             &Settings::CfgVGUI,     &Settings::CfgLeftHand, &Settings::CfgdynChr,
                             &Settings::CfgAutoWS};
 
-template <typename T>
-T* need(QWidget* parent, const char* name)
-{
-    T* found = child<T>(parent, QString::fromLatin1(name));
-    if (!found)
-        qFatal("missing control %s", name);
-    return found;
-}
-
-struct Run {
-    Settings settings;
-    ScriptedDialogs dialogs;
-    Wizard wizard{settings, dialogs};
-
-    WizardPage* open(int page)
-    {
-        wizard.showPage(page);
-        return wizard.page(page);
-    }
+struct Run : PageRun {
     QList<int> flags() const
     {
         QList<int> values;

@@ -1,7 +1,4 @@
-#include "support/PageDriver.h"
-#include "support/ScriptedDialogs.h"
-#include "wizard/pages/Wizard.h"
-#include "wizard/pages/WizardPage.h"
+#include "support/PageRun.h"
 
 #include <QGroupBox>
 #include <QImage>
@@ -12,28 +9,6 @@ using namespace quorvix;
 using namespace quorvix::test;
 
 namespace {
-
-template <typename T>
-T* need(QWidget* parent, const char* name)
-{
-    T* found = child<T>(parent, QString::fromLatin1(name));
-    if (!found)
-        qFatal("missing control %s", name);
-    return found;
-}
-
-struct Run {
-    Settings settings;
-    ScriptedDialogs dialogs;
-    Wizard wizard{settings, dialogs};
-
-    WizardPage* open(int page)
-    {
-        wizard.showPage(page);
-        return wizard.page(page);
-    }
-    bool showing(int page) const { return wizard.page(page) && wizard.page(page)->isVisible(); }
-};
 
 QRadioButton* bloodOn(WizardPage* page) { return need<QRadioButton>(page, "optCfgViolenceBlutan"); }
 QRadioButton* bloodOff(WizardPage* page) { return need<QRadioButton>(page, "optCfgViolenceBlutaus"); }
@@ -61,7 +36,7 @@ class ViolencePageTest : public QObject {
 private slots:
     void optionsSideBySideInTheBloodFrame()
     {
-        Run run;
+        PageRun run;
         WizardPage* page = run.open(9);
         auto* outer = need<QGroupBox>(page, "frmCfgViolence");
         auto* blood = need<QGroupBox>(page, "frmCfgViolenceBlut");
@@ -81,7 +56,7 @@ private slots:
     // "Blut an" is drawn in red, "Blut aus" is not.
     void bloodOnCaptionIsRed()
     {
-        Run run;
+        PageRun run;
         WizardPage* page = run.open(9);
         QCOMPARE(bloodOn(page)->palette().color(bloodOn(page)->foregroundRole()), QColor(255, 0, 0));
         QVERIFY(redPixels(bloodOn(page)) > 0);
@@ -90,7 +65,7 @@ private slots:
 
     void nothingSelectedOnOpenNorByFocus()
     {
-        Run run;
+        PageRun run;
         WizardPage* page = run.open(9);
         QVERIFY(QTest::qWaitForWindowActive(page));
         for (QRadioButton* option : {bloodOn(page), bloodOff(page)}) {
@@ -117,7 +92,7 @@ private slots:
     {
         QFETCH(QString, choice);
         QFETCH(int, bloodFlag);
-        Run run;
+        PageRun run;
         WizardPage* page = run.open(9);
         if (!choice.isEmpty())
             click(need<QRadioButton>(page, qPrintable(choice)));
@@ -133,7 +108,7 @@ private slots:
     // and Next stores whatever is chosen then.
     void choiceChangedAfterBack()
     {
-        Run run;
+        PageRun run;
         WizardPage* page = run.open(9);
         click(bloodOn(page));
         pressNext(page);
@@ -153,7 +128,7 @@ private slots:
     // flags and this page's controls are left as they were or reset.
     void backClearsNetgraphFlagsOnly()
     {
-        Run run;
+        PageRun run;
         run.wizard.showPage(8);
         run.wizard.hidePage(8);
         Settings& s = run.settings;
