@@ -1,5 +1,4 @@
-#include "support/PageDriver.h"
-#include "support/ScriptedDialogs.h"
+#include "support/PageRun.h"
 #include "ui/ClickLineEdit.h"
 #include "wizard/pages/Wizard.h"
 #include "wizard/pages/WizardPage.h"
@@ -122,11 +121,7 @@ protected:
     void next() override {}
 };
 
-struct Harness {
-    Settings settings;
-    ScriptedDialogs dialogs;
-    Wizard wizard{settings, dialogs};
-};
+using Harness = PageRun;
 
 } // namespace
 
@@ -257,41 +252,6 @@ private slots:
         QCOMPARE(h.wizard.visiblePage(), h.wizard.page(n - 1));
     }
 
-    void backReturnsToThePreviousPageAsItWasLeft()
-    {
-        Harness h;
-        h.wizard.showPage(1);
-        auto* name = child<QLineEdit>(h.wizard.page(1), QStringLiteral("txtSpielername"));
-        clickAndType(name, QStringLiteral("Foo"));
-        pressNext(h.wizard.page(1));
-        QVERIFY(h.wizard.page(2)->isVisible());
-        QPointer<WizardPage> first = h.wizard.page(1);
-        pressBack(h.wizard.page(2));
-        QCOMPARE(h.wizard.page(1), first.data());
-        QCOMPARE(name->text(), QStringLiteral("Foo"));
-        QCOMPARE(h.settings.SpielernameDone, Settings::Flag(1));
-    }
-
-    void reloadedPageStartsFromItsInitialState()
-    {
-        Harness h;
-        h.wizard.showPage(2);
-        h.wizard.hidePage(2);
-        h.wizard.showPage(3);
-        auto* box = h.wizard.page(3)->findChild<QLineEdit*>(QStringLiteral("txtCfgBrightness"));
-        if (!box)
-            QSKIP("the video page has no brightness box yet");
-        clickAndType(box, QStringLiteral("5"));
-        QVERIFY(h.wizard.page(3)->clickCount() > 0);
-        pressBack(h.wizard.page(3));
-        h.wizard.hidePage(2);
-        h.wizard.showPage(3);
-        auto* fresh = h.wizard.page(3)->findChild<QLineEdit*>(QStringLiteral("txtCfgBrightness"));
-        QVERIFY(fresh);
-        QVERIFY(fresh->text().isEmpty());
-        QCOMPARE(h.wizard.page(3)->clickCount(), Settings::Flag(0));
-    }
-
     void rejectedNextKeepsTheDoneFlag()
     {
         Harness h;
@@ -346,19 +306,6 @@ private slots:
         QCOMPARE(page.clickCount(), std::numeric_limits<Settings::Flag>::max());
     }
 
-    void atMostOneWindowPerPage()
-    {
-        Harness h;
-        h.wizard.showPage(4);
-        h.wizard.showPage(4);
-        h.wizard.reloadHidden(4);
-        settle();
-        int sound = 0;
-        for (QWidget* window : QApplication::topLevelWidgets())
-            if (window->objectName() == QLatin1String("Sound"))
-                ++sound;
-        QCOMPARE(sound, 1);
-    }
 };
 
 QTEST_MAIN(WizardNavigationTest)
