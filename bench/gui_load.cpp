@@ -16,6 +16,8 @@
 #include <QTemporaryDir>
 #include <QTextEdit>
 
+#include <memory>
+
 namespace {
 
 constexpr int kLines = 32767;
@@ -74,6 +76,49 @@ Fixture& fixture()
     return f;
 }
 
+// A fresh window each time, as at start-up; making and dropping the
+// windows is not timed.
+void BM_Form1FirstLoad(benchmark::State& state)
+{
+    QuietDialogs dialogs(fixture().file);
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto form = std::make_unique<quorvix::MainWindow>(dialogs);
+        form->show();
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+        form->Form_Load();
+        QCoreApplication::processEvents();
+        state.PauseTiming();
+        form.reset();
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_Form1FirstLoad)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+void BM_QTextEditFirstSetPlainText(benchmark::State& state)
+{
+    const QString text = QString::fromStdString(quorvix::decodeCp1252(
+        std::string_view(fixture().bytes.constData(), static_cast<std::size_t>(fixture().bytes.size()))));
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto edit = std::make_unique<QTextEdit>();
+        edit->resize(430, 400);
+        edit->show();
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+        edit->setPlainText(text);
+        QCoreApplication::processEvents();
+        state.PauseTiming();
+        edit.reset();
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_QTextEditFirstSetPlainText)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+// The same window loading again ("Öffnen"), which also drops what it showed.
 void BM_Form1Load(benchmark::State& state)
 {
     QuietDialogs dialogs(fixture().file);

@@ -257,7 +257,7 @@ void MainWindow::Form_Load()
     } catch (const FileError&) {
         return;
     }
-    m_rtb->clear();
+    emptyColouredView(*m_rtb);
     // While a run is going on, its old lines stay the working list.
     if (m_runHoldsTarget)
         return;

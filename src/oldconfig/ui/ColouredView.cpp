@@ -24,7 +24,26 @@ QString decoded(const std::string& bytes)
     return QString::fromStdString(decodeCp1252(bytes));
 }
 
+// Shows `document` in `view`. The view drops the document it showed when
+// that was its own; one of ours that it left alive goes here, so loads do
+// not pile up.
+void showDocument(QTextEdit& view, QTextDocument* document)
+{
+    QPointer<QTextDocument> previous = view.document();
+    view.setDocument(document);
+    if (previous && previous->parent() == &view)
+        delete previous.data();
+}
+
 } // namespace
+
+void emptyColouredView(QTextEdit& view)
+{
+    auto* empty = new QTextDocument(&view);
+    empty->setDefaultFont(view.font());
+    empty->setUndoRedoEnabled(false);
+    showDocument(view, empty);
+}
 
 void appendColouredEntries(QTextEdit& view, const RawLines& lines)
 {
@@ -32,7 +51,7 @@ void appendColouredEntries(QTextEdit& view, const RawLines& lines)
     // into it, even inside one edit block; a document of its own, handed to
     // the view when complete, is laid out once. Appending to what the view
     // shows means starting from a copy of it.
-    QPointer<QTextDocument> previous = view.document();
+    QTextDocument* previous = view.document();
     QTextDocument* filled = previous->isEmpty() ? new QTextDocument(&view) : previous->clone(&view);
     filled->setDefaultFont(view.font());
     // A read-only view has nothing to undo; keeping undo steps for tens of
@@ -60,11 +79,7 @@ void appendColouredEntries(QTextEdit& view, const RawLines& lines)
     }
     cursor.endEditBlock();
 
-    view.setDocument(filled);
-    // The view drops the document it showed when that was its own; one of
-    // ours that it left alive goes here, so loads do not pile up.
-    if (previous && previous->parent() == &view)
-        delete previous.data();
+    showDocument(view, filled);
 }
 
 } // namespace quorvix

@@ -19,4 +19,8 @@ inline const QColor kEntryFrameColour{0, 0, 0};
 // in as one edit, so the view lays itself out once, not once per piece.
 void appendColouredEntries(QTextEdit& view, const RawLines& lines);
 
+// Empties the view. A large view is dropped as a whole rather than taken
+// apart piece by piece while the view watches.
+void emptyColouredView(QTextEdit& view);
+
 } // namespace quorvix
