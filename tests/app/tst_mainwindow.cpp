@@ -317,6 +317,7 @@ private slots:
         Run run;
         run.load(run.place(QStringLiteral("old.cfg"), file));
         QCOMPARE(run.rtb()->toPlainText(), shown);
+        QVERIFY(run.rtb()->isReadOnly());
         QCOMPARE(run.list()->count(), lines);
         QCOMPARE(static_cast<int>(run.form->workingList().size()), lines);
         QVERIFY(run.list()->isHidden());
