@@ -9,8 +9,9 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    // The names give the per-user data folder (backup fallback) its place.
-    QApplication::setOrganizationName(QStringLiteral("Quorvix"));
+    // The application name places the per-user data folder (the backup's
+    // fallback) at ~/.local/share/Quorvix; an organisation name of the same
+    // word would only nest it a second time.
     QApplication::setApplicationName(QStringLiteral("Quorvix"));
     QApplication::setApplicationVersion(QStringLiteral("0.3b"));
     // Lets Wayland compositors and task bars match windows to quorvix.desktop.
