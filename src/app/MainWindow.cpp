@@ -28,6 +28,8 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include <string>
+
 namespace quorvix {
 namespace {
 
@@ -58,6 +60,9 @@ constexpr const char* kMakeFailed =
     "Deine alte Config ist unverändert geblieben. Du kannst es nach dem "
     "Beheben des Problems mit \"Erstelle Config\" noch einmal versuchen.";
 } // namespace says
+
+constexpr int kAnswerYes = 6;
+constexpr int kAnswerNo = 7;
 
 // The menu items that open one of our addresses.
 struct WebItem {
@@ -298,9 +303,10 @@ void MainWindow::cmdCfgNeu_Click()
     if (m_settings.LastStep < kPageCount)
         m_runHoldsTarget = false;
 
+    // The answer is kept as the classic message-box code: 6 Yes, 7 No.
     const bool backup = m_dialogs.askYesNo(this, text(says::kBackupQuestion));
-    m_settings.BackupAnswer = backup ? "6" : "7";
-    if (m_settings.BackupAnswer == "6")
+    m_settings.BackupAnswer = std::to_string(backup ? kAnswerYes : kAnswerNo);
+    if (backup)
         cfgbackup();
 
     // Nothing is written here: the file is replaced by the make only, so an
