@@ -1,0 +1,195 @@
+#include "app/MainWindow.h"
+#include "common/TextLines.h"
+#include "oldconfig/ConfigFile.h"
+#include "support/FileBytes.h"
+#include "support/PageRun.h"
+#include "wizard/pages/Wizard.h"
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <vector>
+
+using namespace quorvix;
+using namespace quorvix::test;
+
+namespace {
+
+// An old config as players have them: bind lines among settings, a key and
+// a text with the Windows-1252 "ä" (0xE4), an unbind ended by a lone CR, a
+// capitalised "Bind" that is not carried over, a last line without ending.
+const QByteArray kOldConfig =
+    "// meine Config\r\n"
+    "name \"Spieler\"\r\n"
+    "bind \"w\" \"+forward\"\r\n"
+    "sensitivity \"3\"\r\n"
+    "bind \"\xE4\" \"say_team R\xE4uber\"\r\n"
+    "Bind \"x\" \"kill\"\r\n"
+    "unbind \"F5\"\r"
+    "echo \"hallo\"\r\n"
+    "bind \"mouse1\" \"+attack\"";
+
+// One user action on a page: a click on a button, check box or option
+// when `text` is null; otherwise `clicks` mouse clicks into the box (0:
+// reached by keyboard only) and `text` typed after the last one.
+struct Step {
+    const char* control;
+    const char* text = nullptr;
+    int clicks = 1;
+};
+using PageSteps = std::vector<Step>;
+
+struct Plan {
+    const char* golden;        // tests/data/app/...
+    int entries;               // lines of the made file, counted by hand
+    std::vector<PageSteps> pages; // pages 1 to 11, in order
+};
+
+// Every box ticked, the first option of each group, every text filled.
+// The console page takes one colour choice per pass: one ticked box, and
+// the RGB text typed without a click, which is not counted as a second.
+const Plan kEverything{
+    "app/wizard_everything.cfg", 200,
+    {
+        {{"txtSpielername", "Jürgen"}},
+        {{"optCfgLAN"}, {"chkCfgDownL"}},
+        {{"optCfgVidBest"}, {"txtCfgBrightness", "3"}, {"txtCfgGamma", "2.5"},
+         {"txtCfgVMaxFPS", "101"}, {"chkCfgVMMX"}, {"chkCfgVPrecache"}, {"chkCfgVZtrick"},
+         {"chkCfgVBUP"}},
+        {{"optCfgEAX"}, {"chkCfgSoundHLV"}, {"chkCfgSoundSoundprob"}, {"chkCfgSoundHighQ"}},
+        {{"txtCfgMSens", "2.5"}, {"txtCfgMSensratio", "1.2"}, {"chkCfgMausFilter"}},
+        {{"chkCfgCWeiss"}, {"txtCfgConsoleRGB", "255 155 50", 0}, {"optCfgCGS"},
+         {"chkCfgCdev"}},
+        {{"chkCfgHudcenterid"}, {"chkCfgHudFS"}, {"chkCfgHudtakeshot"},
+         {"txtCfgHudDTN", "6"}, {"txtCfgHudChattime", "0.5"}, {"txtCfgHudKaufhis", "2"}},
+        {{"optCfgNgraph1"}, {"optCfgNgraphP1"}, {"txtCfgNetghight", "80"},
+         {"txtCfgNetgwidth", "200"}},
+        {{"optCfgViolenceBlutan"}},
+        {{"chkCfgHelpM"}, {"chkCfgMapbrief"}, {"chkCfgfrendm"}, {"chkCfgVGUI"},
+         {"chkCfgLeftHand"}, {"chkCfgdynChr"}, {"chkCfgAutoWS"}},
+        {},
+    }};
+
+// Nothing chosen: only a name, the video page's three clicks (all into the
+// frame-rate box, the only one that needs a value), both mouse texts, the
+// three HUD texts with their three clicks, and the net graph's two clicks
+// with both sizes left empty. "0" and a blank are typed where the writer
+// leaves such a value out.
+const Plan kNothing{
+    "app/wizard_nothing.cfg", 163,
+    {
+        {{"txtSpielername", "A"}},
+        {},
+        {{"txtCfgVMaxFPS", "60", 3}},
+        {},
+        {{"txtCfgMSens", "3"}, {"txtCfgMSensratio", "0"}},
+        {},
+        {{"txtCfgHudDTN", "0"}, {"txtCfgHudChattime", "0.01"}, {"txtCfgHudKaufhis", " "}},
+        {{"txtCfgNetghight", ""}, {"txtCfgNetgwidth", ""}},
+        {},
+        {},
+        {},
+    }};
+
+std::filesystem::path fsPath(const QString& path)
+{
+    return std::filesystem::path(QFile::encodeName(path).toStdString());
+}
+
+// Line by line first, so that a difference is reported where it is; Latin-1
+// shows Windows-1252 letters such as "ä" as they are.
+QStringList lines(const QByteArray& bytes)
+{
+    QStringList result;
+    for (const RawLine& line : splitLines(std::string_view(bytes.constData(), bytes.size())))
+        result << QString::fromLatin1(line.data(), static_cast<qsizetype>(line.size()));
+    return result;
+}
+
+} // namespace
+
+class EndToEndTest : public QObject {
+    Q_OBJECT
+
+    // Loads the old config, starts the wizard without a backup, drives all
+    // eleven pages by `plan` and makes the config; then checks the file and
+    // everything the main window shows about it.
+    void makeConfig(const Plan& plan)
+    {
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("config.cfg"));
+        QVERIFY(writeBytes(file, kOldConfig));
+        const QByteArray golden = testData(QString::fromLatin1(plan.golden));
+        QCOMPARE(lines(golden).size(), plan.entries);
+
+        ScriptedDialogs dialogs;
+        MainWindow form(dialogs);
+        form.show();
+        dialogs.chosenFiles.push_back(file);
+        form.Form_Load();
+        QCOMPARE(form.workingList().size(), std::size_t(9));
+        dialogs.answers.push_back(QMessageBox::No);
+        click(form.findChild<QPushButton*>(QStringLiteral("cmdCfgNeu")));
+
+        QCOMPARE(plan.pages.size(), std::size_t(kPageCount));
+        for (int n = 1; n <= kPageCount; ++n) {
+            WizardPage* page = form.wizard().page(n);
+            QVERIFY2(page && page->isVisible(), qPrintable(QStringLiteral("page %1 not shown").arg(n)));
+            for (const Step& step : plan.pages[n - 1]) {
+                if (step.text) {
+                    fillBox(need<QLineEdit>(page, step.control), QString::fromUtf8(step.text),
+                            step.clicks);
+                    continue;
+                }
+                auto* button = need<QAbstractButton>(page, step.control);
+                click(button);
+                QVERIFY2(button->isChecked(), step.control);
+            }
+            pressNext(page);
+            settle();
+            QVERIFY2(!page->isVisible(), qPrintable(QStringLiteral("page %1 stayed").arg(n)));
+        }
+        QVERIFY(form.isVisible());
+        QCOMPARE(form.settings().WizardDone, Settings::Flag(1));
+        // Until the make the old file is untouched.
+        QCOMPARE(readBytes(file), kOldConfig);
+
+        click(form.findChild<QPushButton*>(QStringLiteral("cmdMakeCFG")));
+        const QByteArray made = readBytes(file);
+        QCOMPARE(lines(made), lines(golden));
+        QCOMPARE(made, golden);
+        QVERIFY(isMarkedReadOnly(fsPath(file)));
+
+        // No page refused anything: the only messages are the load step's,
+        // the backup question and the closing one.
+        QCOMPARE(dialogs.texts(),
+                 (QStringList{QStringLiteral("Lade deine alte Counterstrike-Config"),
+                              QStringLiteral("Soll ein Backup deiner alten Config erstellt werden?"),
+                              QStringLiteral("Die neue Config ist erstellt worden.Du kannst sofort "
+                                             "mit spielen anfangen.")}));
+        QCOMPARE(dialogs.messages.last().title, QStringLiteral("Quorvix v0.3b"));
+
+        auto* list = form.findChild<QListWidget*>(QStringLiteral("lstConfig"));
+        QVERIFY(!list->isHidden());
+        QCOMPARE(list->count(), plan.entries);
+        QCOMPARE(form.findChild<QLabel*>(QStringLiteral("lblCfg"))->text(),
+                 QStringLiteral("%1 Einträge in der neuen Config").arg(plan.entries));
+        const bool leet = plan.entries >= 200;
+        auto* rating = form.findChild<QLabel*>(QStringLiteral("lblCfgoMeterStatus"));
+        QCOMPARE(rating->text(), leet ? QStringLiteral("*Yeah* 1337 Config []-[]4Xx0R")
+                                      : QStringLiteral("*rofl*Weniger als 200 Einträge...*nap like*"));
+        QCOMPARE(rating->palette().color(QPalette::WindowText),
+                 leet ? QColor(0, 0, 255) : QColor(255, 0, 0));
+    }
+
+private slots:
+    void choosingEverything() { makeConfig(kEverything); }
+    void choosingNothingWhereAllowed() { makeConfig(kNothing); }
+};
+
+QTEST_MAIN(EndToEndTest)
+#include "tst_endtoend.moc"
