@@ -1,10 +1,10 @@
 #pragma once
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <set>
+#include <map>
+#include <random>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -16,31 +16,19 @@
 namespace quorvix::testing {
 
 // A fresh folder under the system's temporary folder, removed with all it
-// holds (read-only files and locked-down folders included) when the test ends.
+// holds when the test ends.
 class TempDir {
 public:
     TempDir()
     {
-#ifdef _WIN32
-        m_path = std::filesystem::temp_directory_path()
-               / ("quorvix-test-" + std::to_string(std::rand()) + std::to_string(std::rand()));
-        std::filesystem::create_directories(m_path);
-#else
-        std::string pattern = (std::filesystem::temp_directory_path() / "quorvix-test-XXXXXX").string();
-        if (!::mkdtemp(pattern.data()))
-            throw std::runtime_error("mkdtemp failed");
-        m_path = pattern;
-#endif
+        std::random_device random;
+        do
+            m_path = std::filesystem::temp_directory_path() / ("quorvix-test-" + std::to_string(random()));
+        while (!std::filesystem::create_directory(m_path));
     }
     ~TempDir()
     {
         std::error_code ec;
-        for (auto it = std::filesystem::recursive_directory_iterator(m_path, ec);
-             !ec && it != std::filesystem::recursive_directory_iterator(); it.increment(ec))
-            std::filesystem::permissions(it->path(), std::filesystem::perms::owner_all,
-                                         std::filesystem::perm_options::add, ec);
-        std::filesystem::permissions(m_path, std::filesystem::perms::owner_all,
-                                     std::filesystem::perm_options::add, ec);
         std::filesystem::remove_all(m_path, ec);
     }
     TempDir(const TempDir&) = delete;
@@ -49,14 +37,9 @@ public:
     const std::filesystem::path& path() const { return m_path; }
     std::filesystem::path operator/(std::string_view name) const { return m_path / name; }
 
-    // Names of everything in the folder, hidden files included.
-    std::set<std::string> entries() const
-    {
-        std::set<std::string> names;
-        for (const auto& entry : std::filesystem::directory_iterator(m_path))
-            names.insert(entry.path().filename().string());
-        return names;
-    }
+    // Everything below the folder by relative path, files with their bytes:
+    // a failed operation must leave this exactly as it was.
+    std::map<std::string, std::string> contents() const;
 
 private:
     std::filesystem::path m_path;
@@ -65,8 +48,7 @@ private:
 inline void writeBytes(const std::filesystem::path& file, std::string_view bytes)
 {
     std::ofstream out(file, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (!out.flush())
+    if (!out.write(bytes.data(), static_cast<std::streamsize>(bytes.size())).flush())
         throw std::runtime_error("cannot write test file " + file.string());
 }
 
@@ -76,6 +58,15 @@ inline std::string readBytes(const std::filesystem::path& file)
     if (!in)
         throw std::runtime_error("cannot read test file " + file.string());
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+inline std::map<std::string, std::string> TempDir::contents() const
+{
+    std::map<std::string, std::string> all;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(m_path))
+        all[entry.path().lexically_relative(m_path).generic_string()] =
+            entry.is_directory() ? "<folder>" : readBytes(entry.path());
+    return all;
 }
 
 inline bool runningAsRoot()
