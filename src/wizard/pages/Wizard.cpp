@@ -4,6 +4,9 @@
 #include "wizard/pages/PageFactory.h"
 #include "wizard/pages/WizardPage.h"
 
+#include <QGuiApplication>
+#include <QScreen>
+
 namespace quorvix {
 
 Wizard::Wizard(Settings& settings, UserDialogs& dialogs, QWidget* windowParent)
@@ -24,8 +27,22 @@ WizardPage* Wizard::create(int page)
     WizardPage* window = createWizardPage(page, m_settings, *this, m_dialogs, m_windowParent);
     m_pages[static_cast<std::size_t>(page - 1)] = window;
     nameForScreenReaders(window);
+    placeCentred(window);
     window->loadReset();
     return window;
+}
+
+void Wizard::placeCentred(QWidget* window)
+{
+    // Each page is a window of its own; without this, window managers that
+    // do not place new windows (and bare X servers) open them in a corner.
+    window->adjustSize();
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    QRect area = window->frameGeometry();
+    area.moveCenter(screen->availableGeometry().center());
+    window->move(area.topLeft());
 }
 
 void Wizard::showPage(int page)

@@ -41,6 +41,7 @@ signals:
 
 private:
     WizardPage* create(int page);
+    static void placeCentred(QWidget* window);
 
     Settings& m_settings;
     UserDialogs& m_dialogs;
