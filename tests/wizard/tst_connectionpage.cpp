@@ -1,15 +1,13 @@
-#include "wizard/PageHarness.h"
+#include "support/PageRun.h"
 
-#include <QCheckBox>
-#include <QGroupBox>
-#include <QRadioButton>
+#include <QAbstractButton>
+#include <QTest>
 
 using namespace quorvix;
 using namespace quorvix::test;
 
 namespace {
 
-// The frame's buttons top to bottom with the flag each sets.
 const std::pair<const char*, Settings::Flag Settings::*> kButtons[] = {
     {"optCfgLAN", &Settings::CfgLAN}, {"optCfgStandleitung", &Settings::CfgStandleitung},
     {"optCfgDSL", &Settings::CfgDSL}, {"optCfgADSLfp", &Settings::CfgADSLfp},
@@ -18,17 +16,20 @@ const std::pair<const char*, Settings::Flag Settings::*> kButtons[] = {
     {"optCfgISDN", &Settings::CfgISDN}, {"optCfgModem", &Settings::CfgModem},
     {"chkCfgDownL", &Settings::CfgDownL}};
 
-// The page's flags that are 1, named without their control prefix.
-QStringList raisedFlags(const Settings& s)
+// The buttons whose flag is 1, in the order above.
+QStringList raised(const Settings& s)
 {
-    QStringList raised;
-    for (const auto& [name, field] : kButtons) {
+    QStringList names;
+    for (const auto& [name, field] : kButtons)
         if (s.*field != 0)
-            raised << QString::fromLatin1(name).mid(3);
-    }
-    if (s.ConnectionDone != 0)
-        raised << QStringLiteral("ConnectionDone");
-    return raised;
+            names << QString::fromLatin1(name);
+    return names;
+}
+
+void choose(WizardPage* page, const QStringList& names)
+{
+    for (const QString& name : names)
+        click(need<QAbstractButton>(page, qPrintable(name)));
 }
 
 } // namespace
@@ -36,132 +37,53 @@ QStringList raisedFlags(const Settings& s)
 class ConnectionPageTest : public QObject {
     Q_OBJECT
 private slots:
-    void frameHoldsTheButtonsInOrder();
-    void nextStoresTheSelection_data();
-    void nextStoresTheSelection();
-    void backOnVideoThenOtherOptionStoresOnlyTheNewOne();
-    void secondPassWithoutBackKeepsTheFirstFlag();
-    void backHereLeavesThePlayerNameAlone();
+    void nextStoresTheSelection_data()
+    {
+        QTest::addColumn<QStringList>("clicked");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("nothing") << QStringList{} << QStringList{};
+        QTest::newRow("ISDN and download") << QStringList{"optCfgISDN", "chkCfgDownL"}
+                                           << QStringList{"optCfgISDN", "chkCfgDownL"};
+        QTest::newRow("one group: LAN, then modem") << QStringList{"optCfgLAN", "optCfgModem"}
+                                                    << QStringList{"optCfgModem"};
+        for (const auto& [name, field] : kButtons)
+            QTest::newRow(name) << QStringList{name} << QStringList{name};
+    }
+    void nextStoresTheSelection()
+    {
+        QFETCH(QStringList, clicked);
+        QFETCH(QStringList, expected);
+        PageRun r;
+        WizardPage* page = r.open(2);
+        choose(page, clicked);
+        pressNext(page);
+        QCOMPARE(raised(r.settings), expected);
+        QCOMPARE(r.settings.ConnectionDone, 1);
+        QVERIFY(r.dialogs.messages.isEmpty() && r.showing(3) && !r.showing(2));
+    }
+
+    void backOnVideoClearsAndLaterPassesOnlyAdd()
+    {
+        PageRun r;
+        WizardPage* page = r.open(2);
+        choose(page, {"optCfgLAN", "chkCfgDownL"});
+        pressNext(page);
+        pressBack(r.wizard.page(3));
+        QVERIFY(r.showing(2) && raised(r.settings).isEmpty());
+        QVERIFY(need<QAbstractButton>(page, "optCfgLAN")->isChecked()); // the screen as left
+
+        choose(page, {"optCfgModem", "chkCfgDownL"});
+        pressNext(page);
+        QCOMPARE(raised(r.settings), QStringList{"optCfgModem"});
+
+        // A second run through the wizard, without Back, keeps the first flag.
+        r.wizard.hidePage(3);
+        r.open(2);
+        choose(page, {"optCfgDualISDN"});
+        pressNext(page);
+        QCOMPARE(raised(r.settings), (QStringList{"optCfgDualISDN", "optCfgModem"}));
+    }
 };
-
-void ConnectionPageTest::frameHoldsTheButtonsInOrder()
-{
-    PageHarness h;
-    WizardPage* page = h.open(2);
-    auto* frame = in<QGroupBox>(page, "frmCfgConnection");
-    QVERIFY(frame);
-    QCOMPARE(frame->title(), QStringLiteral("Connection Settings"));
-    int previousTop = -1;
-    for (const auto& [name, field] : kButtons) {
-        auto* button = in<QAbstractButton>(page, name);
-        QVERIFY2(button && button->parentWidget() == frame, name);
-        QVERIFY2(button->y() > previousTop, name);
-        previousTop = button->y();
-    }
-    // The captions whose oddities are easily lost.
-    QCOMPARE(in<QAbstractButton>(page, "optCfgQDSL")->text(),
-             QStringLiteral("SDSL (über 256Kbit/s) bzw. Q-DSL"));
-    QCOMPARE(in<QAbstractButton>(page, "optCfgSDSL256")->text(),
-             QStringLiteral("S-DSL ( bis 256Kbit/s)"));
-    QCOMPARE(in<QAbstractButton>(page, "optCfgDSL")->text(),
-             QStringLiteral("ADSL (z.B T-DSL,Arcor-DSL 768Kbit/s)"));
-    QCOMPARE(in<QCheckBox>(page, "chkCfgDownL")->toolTip(),
-             QStringLiteral("Download vom Server (Maps etc.) "));
-
-    QCOMPARE(chosenAfterTabbing(page), QStringList{});
-    // One group: selecting one option deselects the other; the box is apart.
-    click(in<QRadioButton>(page, "optCfgLAN"));
-    click(in<QCheckBox>(page, "chkCfgDownL"));
-    click(in<QRadioButton>(page, "optCfgISDN"));
-    QCOMPARE(chosenAfterTabbing(page, 0), (QStringList{"optCfgISDN", "chkCfgDownL"}));
-}
-
-void ConnectionPageTest::nextStoresTheSelection_data()
-{
-    QTest::addColumn<QString>("option");
-    QTest::addColumn<bool>("download");
-    QTest::addColumn<QStringList>("raised");
-
-    QTest::newRow("nothing") << "" << false << QStringList{"ConnectionDone"};
-    QTest::newRow("ISDN and download")
-        << "optCfgISDN" << true << QStringList{"CfgISDN", "CfgDownL", "ConnectionDone"};
-    for (const auto& [name, field] : kButtons) {
-        const QString option = QString::fromLatin1(name);
-        if (option.startsWith("opt"))
-            QTest::newRow(name) << option << false << QStringList{option.mid(3), "ConnectionDone"};
-    }
-}
-
-void ConnectionPageTest::nextStoresTheSelection()
-{
-    QFETCH(QString, option);
-    QFETCH(bool, download);
-    QFETCH(QStringList, raised);
-
-    PageHarness h;
-    WizardPage* page = h.open(2);
-    if (!option.isEmpty())
-        click(in<QRadioButton>(page, option));
-    if (download)
-        click(in<QCheckBox>(page, "chkCfgDownL"));
-    pressNext(page);
-
-    QCOMPARE(raisedFlags(h.settings), raised);
-    QVERIFY(h.dialogs.messages.isEmpty());
-    QCOMPARE(h.wizard.visiblePage(), h.wizard.page(3));
-}
-
-void ConnectionPageTest::backOnVideoThenOtherOptionStoresOnlyTheNewOne()
-{
-    PageHarness h;
-    WizardPage* page = h.open(2);
-    click(in<QRadioButton>(page, "optCfgLAN"));
-    click(in<QCheckBox>(page, "chkCfgDownL"));
-    pressNext(page);
-    QCOMPARE(raisedFlags(h.settings), (QStringList{"CfgLAN", "CfgDownL", "ConnectionDone"}));
-
-    pressBack(h.wizard.page(3));
-    QCOMPARE(h.wizard.visiblePage(), page);
-    QVERIFY(raisedFlags(h.settings).isEmpty());
-    QVERIFY(in<QRadioButton>(page, "optCfgLAN")->isChecked()); // the screen is as it was
-
-    click(in<QRadioButton>(page, "optCfgModem"));
-    click(in<QCheckBox>(page, "chkCfgDownL")); // untick
-    pressNext(page);
-    QCOMPARE(raisedFlags(h.settings), (QStringList{"CfgModem", "ConnectionDone"}));
-}
-
-void ConnectionPageTest::secondPassWithoutBackKeepsTheFirstFlag()
-{
-    PageHarness h;
-    WizardPage* page = h.open(2);
-    click(in<QRadioButton>(page, "optCfgLAN"));
-    pressNext(page);
-    // A later run through the wizard shows the hidden page again as it was.
-    h.wizard.hidePage(3);
-    h.wizard.showPage(2);
-    click(in<QRadioButton>(page, "optCfgDualISDN"));
-    pressNext(page);
-    QCOMPARE(raisedFlags(h.settings), (QStringList{"CfgLAN", "CfgDualISDN", "ConnectionDone"}));
-}
-
-void ConnectionPageTest::backHereLeavesThePlayerNameAlone()
-{
-    PageHarness h;
-    h.passed(1);
-    h.settings.SpielernameDone = 1;
-    h.settings.Spielername = " \"Nick\"";
-    WizardPage* page = h.open(2);
-    click(in<QRadioButton>(page, "optCfgSDSL256"));
-    pressBack(page);
-
-    QCOMPARE(h.settings.SpielernameDone, 1);
-    QCOMPARE(h.settings.Spielername, std::string(" \"Nick\""));
-    QCOMPARE(h.wizard.visiblePage(), h.wizard.page(1));
-    WizardPage* reloaded = h.wizard.page(2);
-    QVERIFY(reloaded && reloaded != page && !reloaded->isVisible());
-    QVERIFY(!in<QRadioButton>(reloaded, "optCfgSDSL256")->isChecked());
-}
 
 QTEST_MAIN(ConnectionPageTest)
 #include "tst_connectionpage.moc"
