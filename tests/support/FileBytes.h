@@ -1,15 +1,35 @@
 #pragma once
 
 #include <QByteArray>
+#include <QFile>
 #include <QString>
 
 namespace quorvix::test {
 
-// Whole-file access for checks on what the program wrote; a failure fails
-// the running test and returns an empty array / false.
-QByteArray readBytes(const QString& path);
-bool writeBytes(const QString& path, const QByteArray& bytes);
+// Whole-file access for checks on what the program wrote; a failure is
+// reported and gives an empty array / false.
+inline QByteArray readBytes(const QString& path)
+{
+    QFile file(path);
+    if (file.open(QIODevice::ReadOnly))
+        return file.readAll();
+    qWarning("cannot read %s", qPrintable(path));
+    return {};
+}
+
+inline bool writeBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size())
+        return true;
+    qWarning("cannot write %s", qPrintable(path));
+    return false;
+}
+
 // A file from tests/data.
-QByteArray testData(const QString& relativePath);
+inline QByteArray testData(const QString& relativePath)
+{
+    return readBytes(QStringLiteral(QUORVIX_TEST_DATA "/") + relativePath);
+}
 
 } // namespace quorvix::test

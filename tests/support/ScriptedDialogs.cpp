@@ -8,6 +8,8 @@ QMessageBox::StandardButton ScriptedDialogs::message(QWidget*, const QString& ti
                                                      QMessageBox::Icon icon)
 {
     messages.append({title, text, buttons, icon});
+    if (whileMessageOpen)
+        whileMessageOpen(text);
     if (buttons.testFlag(QMessageBox::Yes)) {
         if (answers.empty())
             return QMessageBox::Yes;
@@ -42,13 +44,6 @@ QStringList ScriptedDialogs::texts() const
     for (const auto& m : messages)
         result << m.text;
     return result;
-}
-
-void ScriptedDialogs::clear()
-{
-    messages.clear();
-    fileDialogs.clear();
-    openedUrls.clear();
 }
 
 } // namespace quorvix::test

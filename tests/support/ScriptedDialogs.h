@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include <deque>
+#include <functional>
 #include <optional>
 
 namespace quorvix::test {
@@ -37,6 +38,9 @@ public:
     std::deque<std::optional<QString>> chosenFiles;
     // Whether the desktop can open addresses.
     bool desktopOpens = true;
+    // Runs while a message box is up, with its text: the user's time in a
+    // modal box, during which events keep flowing.
+    std::function<void(const QString&)> whileMessageOpen;
 
     QList<RecordedMessage> messages;
     struct FileDialogCall { QString title; QString filter; QString preset; };
@@ -45,7 +49,6 @@ public:
 
     // Texts of all messages so far, for compact assertions.
     QStringList texts() const;
-    void clear();
 };
 
 } // namespace quorvix::test

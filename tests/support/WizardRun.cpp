@@ -10,79 +10,42 @@
 namespace quorvix::test {
 namespace {
 
-void choose(QWidget* page, const char* name)
+// One answer: a click on a button when `text` is null, otherwise a click
+// into the box and `text` typed.
+struct Answer {
+    int page;
+    const char* control;
+    const char* text = nullptr;
+};
+
+// What every page's checks accept; the player name comes from the caller.
+const Answer kAnswers[] = {
+    {2, "optCfgQDSL"}, {2, "chkCfgDownL"},
+    {3, "optCfgVidBest"}, {3, "txtCfgBrightness", "1"}, {3, "txtCfgGamma", "2.5"},
+    {3, "txtCfgVMaxFPS", "100"}, {3, "chkCfgVZtrick"}, {3, "chkCfgVMMX"},
+    {4, "chkCfgSoundHighQ"}, {4, "optCfgEAX"},
+    {5, "txtCfgMSens", "2.5"}, {5, "txtCfgMSensratio", "0"},
+    {6, "optCfgCGS"}, {6, "txtCfgConsoleRGB", "255 155 50"},
+    {7, "txtCfgHudDTN", "6"}, {7, "txtCfgHudChattime", "0"}, {7, "txtCfgHudKaufhis", "2"},
+    {7, "chkCfgHudcenterid"}, {7, "chkCfgHudtakeshot"},
+    {8, "optCfgNgraph3"}, {8, "optCfgNgraphP1"}, {8, "txtCfgNetghight", ""},
+    {8, "txtCfgNetgwidth", "200"},
+    {9, "optCfgViolenceBlutaus"},
+    {10, "chkCfgHelpM"}, {10, "chkCfgfrendm"}, {10, "chkCfgLeftHand"}, {10, "chkCfgAutoWS"},
+};
+
+void answer(WizardPage* page, const char* name, const QString* text)
 {
-    auto* button = page->findChild<QAbstractButton*>(QString::fromLatin1(name));
+    const QString objectName = QString::fromLatin1(name);
+    if (text) {
+        if (auto* box = page->findChild<QLineEdit*>(objectName))
+            clickAndType(box, *text);
+        return;
+    }
+    auto* button = page->findChild<QAbstractButton*>(objectName);
     if (button && (!button->isCheckable() || !button->isChecked()))
         click(button);
 }
-
-void enter(QWidget* page, const char* name, const QString& text)
-{
-    if (auto* box = page->findChild<QLineEdit*>(QString::fromLatin1(name)))
-        clickAndType(box, text);
-}
-
-} // namespace
-
-void answerValidly(WizardPage* page, const QString& playerName)
-{
-    switch (page->pageNumber()) {
-    case 1:
-        enter(page, "txtSpielername", playerName);
-        break;
-    case 2:
-        choose(page, "optCfgQDSL");
-        choose(page, "chkCfgDownL");
-        break;
-    case 3:
-        choose(page, "optCfgVidBest");
-        enter(page, "txtCfgBrightness", QStringLiteral("1"));
-        enter(page, "txtCfgGamma", QStringLiteral("2.5"));
-        enter(page, "txtCfgVMaxFPS", QStringLiteral("100"));
-        choose(page, "chkCfgVZtrick");
-        choose(page, "chkCfgVMMX");
-        break;
-    case 4:
-        choose(page, "chkCfgSoundHighQ");
-        choose(page, "optCfgEAX");
-        break;
-    case 5:
-        enter(page, "txtCfgMSens", QStringLiteral("2.5"));
-        enter(page, "txtCfgMSensratio", QStringLiteral("0"));
-        break;
-    case 6:
-        choose(page, "optCfgCGS");
-        enter(page, "txtCfgConsoleRGB", QStringLiteral("255 155 50"));
-        break;
-    case 7:
-        enter(page, "txtCfgHudDTN", QStringLiteral("6"));
-        enter(page, "txtCfgHudChattime", QStringLiteral("0"));
-        enter(page, "txtCfgHudKaufhis", QStringLiteral("2"));
-        choose(page, "chkCfgHudcenterid");
-        choose(page, "chkCfgHudtakeshot");
-        break;
-    case 8:
-        choose(page, "optCfgNgraph3");
-        choose(page, "optCfgNgraphP1");
-        enter(page, "txtCfgNetghight", QString());
-        enter(page, "txtCfgNetgwidth", QStringLiteral("200"));
-        break;
-    case 9:
-        choose(page, "optCfgViolenceBlutaus");
-        break;
-    case 10:
-        choose(page, "chkCfgHelpM");
-        choose(page, "chkCfgfrendm");
-        choose(page, "chkCfgLeftHand");
-        choose(page, "chkCfgAutoWS");
-        break;
-    default:
-        break;
-    }
-}
-
-namespace {
 
 int passWizard(Wizard& wizard, const QString* playerName)
 {
@@ -94,15 +57,26 @@ int passWizard(Wizard& wizard, const QString* playerName)
             answerValidly(page, *playerName);
         pressNext(page);
         settle();
-        const bool movedOn = !page->isVisible()
-                             && (n == 11 || (wizard.page(n + 1) && wizard.page(n + 1)->isVisible()));
-        if (!movedOn)
+        WizardPage* following = n < 11 ? wizard.page(n + 1) : nullptr;
+        if (page->isVisible() || (n < 11 && !(following && following->isVisible())))
             return n;
     }
     return 0;
 }
 
 } // namespace
+
+void answerValidly(WizardPage* page, const QString& playerName)
+{
+    if (page->pageNumber() == 1)
+        answer(page, "txtSpielername", &playerName);
+    for (const Answer& a : kAnswers) {
+        if (a.page != page->pageNumber())
+            continue;
+        const QString text = QString::fromLatin1(a.text);
+        answer(page, a.control, a.text ? &text : nullptr);
+    }
+}
 
 int runWizardToEnd(Wizard& wizard, const QString& playerName)
 {

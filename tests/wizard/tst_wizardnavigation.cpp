@@ -1,15 +1,15 @@
 #include "support/PageRun.h"
 #include "ui/ClickLineEdit.h"
-#include "wizard/pages/Wizard.h"
-#include "wizard/pages/WizardPage.h"
+#include "wizard/TypedText.h"
+#include "wizard/pages/PageTable.h"
 
-#include <QGroupBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <limits>
 #include <vector>
 
@@ -20,61 +20,37 @@ namespace {
 
 using Field = Settings::Flag Settings::*;
 using S = Settings;
+constexpr Settings::Flag kMaxFlag = std::numeric_limits<Settings::Flag>::max();
+const QString kNoName = QStringLiteral("Sie haben kein Spielername eingeben!");
 
-struct PageRow {
-    const char* window;
-    const char* caption;
-    const char* step;
-    const char* next;
-    const char* back;
-    std::vector<Field> loadSet;
+// Each page's load set, typed from the page descriptions rather than taken
+// from the program's own table.
+const std::vector<std::vector<Field>> kLoadSets = {
+    {&S::SpielernameDone},
+    {&S::ConnectionDone, &S::CfgLAN, &S::CfgStandleitung, &S::CfgADSLfp, &S::CfgDSL,
+     &S::CfgADSLCableAOL, &S::CfgQDSL, &S::CfgSDSL256, &S::CfgDualISDN, &S::CfgISDN, &S::CfgModem,
+     &S::CfgDownL},
+    {&S::VideoDone, &S::CfgVidBest, &S::CfgVidMittel, &S::CfgVMMX, &S::CfgVPrecache, &S::CfgVBUP,
+     &S::CfgVZtrick},
+    {&S::CfgEAX, &S::CfgSoundHLV, &S::CfgSoundSoundprob, &S::CfgSoundHighQ},
+    {&S::mausDone, &S::CfgMausFilter},
+    {&S::ColorCount, &S::ConsoleDone, &S::CfgCWeiss, &S::CfgCBlau, &S::CfgCRot, &S::CfgCGruen,
+     &S::CfgCGS, &S::CfgCdev},
+    {&S::HudDone, &S::CfgHudcenterid, &S::CfgHudFS, &S::CfgHudtakeshot},
+    {&S::NetgraphDone, &S::CfgNgraphAus, &S::CfgNgraph1, &S::CfgNgraph2, &S::CfgNgraph3,
+     &S::CfgNgraphP1, &S::CfgNgraphP2, &S::CfgNgraphP3},
+    {&S::ViolenceDone, &S::CfgViolenceBlutan},
+    {&S::SetinfoDone, &S::CfgHelpM, &S::CfgMapbrief, &S::Cfgfrendm, &S::CfgVGUI, &S::CfgLeftHand,
+     &S::CfgdynChr, &S::CfgAutoWS},
+    {},
 };
-
-// The eleven pages as the user meets them; load sets typed from the page
-// descriptions, not taken from the program's own table.
-const std::vector<PageRow>& pages()
-{
-    static const std::vector<PageRow> rows = {
-        {"Spielername", "Nick Schritt: ( 1 von 11 )", "1. Nick", "cmdWeiter1", nullptr,
-         {&S::SpielernameDone}},
-        {"Connection", "Connection Schritt ( 2 von 11 )", "2. Connection", "cmdWeiter2",
-         "cmdZurueck2",
-         {&S::ConnectionDone, &S::CfgLAN, &S::CfgStandleitung, &S::CfgADSLfp, &S::CfgDSL,
-          &S::CfgADSLCableAOL, &S::CfgQDSL, &S::CfgSDSL256, &S::CfgDualISDN, &S::CfgISDN,
-          &S::CfgModem, &S::CfgDownL}},
-        {"Video", "Video Schritt ( 3 von 11 )", "3. Video", "cmdWeiter3", "cmdZurueck3",
-         {&S::VideoDone, &S::CfgVidBest, &S::CfgVidMittel, &S::CfgVMMX, &S::CfgVPrecache,
-          &S::CfgVBUP, &S::CfgVZtrick}},
-        {"Sound", "Sound Schritt ( 4 von 11 )", "4. Sound", "cmdWeiter4", "cmdZurueck4",
-         {&S::CfgEAX, &S::CfgSoundHLV, &S::CfgSoundSoundprob, &S::CfgSoundHighQ}},
-        {"maus", "Maus Schritt ( 5 von 11 )", "5. Maus", "cmdWeiter5", "cmdZurueck5",
-         {&S::mausDone, &S::CfgMausFilter}},
-        {"Console", "Console Schritt ( 6 von 11 )", "6. Console", "cmdWeiter7", "cmdZurueck6",
-         {&S::ColorCount, &S::ConsoleDone, &S::CfgCWeiss, &S::CfgCBlau, &S::CfgCRot,
-          &S::CfgCGruen, &S::CfgCGS, &S::CfgCdev}},
-        {"Hud", "Hud Schritt ( 7 von 11 )", "7. Hud", "cmdWeiter7", "cmdZurueck7",
-         {&S::HudDone, &S::CfgHudcenterid, &S::CfgHudFS, &S::CfgHudtakeshot}},
-        {"Netgraph", "Netgraph Schritt ( 8 von 11 )", "8. Netgraph", "cmdWeiter8", "cmdZurueck8",
-         {&S::NetgraphDone, &S::CfgNgraphAus, &S::CfgNgraph1, &S::CfgNgraph2, &S::CfgNgraph3,
-          &S::CfgNgraphP1, &S::CfgNgraphP2, &S::CfgNgraphP3}},
-        {"Violence", "Violence Schritt ( 9 von 11 )", "9. Violence", "cmdWeiter9", "cmdZurueck9",
-         {&S::ViolenceDone, &S::CfgViolenceBlutan}},
-        {"Setinfo", "Setinfo Schritt ( 10 von 11 )", "10. Setinfo", "cmdWeiter11",
-         "cmdZurueck10",
-         {&S::SetinfoDone, &S::CfgHelpM, &S::CfgMapbrief, &S::Cfgfrendm, &S::CfgVGUI,
-          &S::CfgLeftHand, &S::CfgdynChr, &S::CfgAutoWS}},
-        {"ex", "ex_ only 4 1337 h4xX0r$  ^^ Schritt ( 11 von 11 )", "11. ex_h4xX0r",
-         "cmdWeiter11", "cmdZurueck11", {}},
-    };
-    return rows;
-}
 
 // Every flag and counter of the record.
 std::vector<Field> allFlags()
 {
     std::vector<Field> all = {&S::WizardDone, &S::MakeCount, &S::LastStep, &S::SoundDone};
-    for (const PageRow& row : pages())
-        all.insert(all.end(), row.loadSet.begin(), row.loadSet.end());
+    for (const auto& set : kLoadSets)
+        all.insert(all.end(), set.begin(), set.end());
     return all;
 }
 
@@ -84,22 +60,14 @@ void setAll(Settings& settings)
         settings.*field = 1;
 }
 
-bool contains(const std::vector<Field>& fields, Field field)
-{
-    for (Field f : fields)
-        if (f == field)
-            return true;
-    return false;
-}
-
-// Names of the flags whose value differs from what `zeroed` predicts.
+// The flags whose value is not 0 for those in `zeroed` and 1 for the rest.
 QStringList wrongFlags(const Settings& settings, const std::vector<Field>& zeroed)
 {
     QStringList wrong;
     const auto all = allFlags();
     for (std::size_t i = 0; i < all.size(); ++i) {
-        const Settings::Flag expected = contains(zeroed, all[i]) ? 0 : 1;
-        if (settings.*all[i] != expected)
+        const bool cleared = std::find(zeroed.begin(), zeroed.end(), all[i]) != zeroed.end();
+        if (settings.*all[i] != (cleared ? 0 : 1))
             wrong << QStringLiteral("flag #%1 is %2").arg(i).arg(settings.*all[i]);
     }
     return wrong;
@@ -109,9 +77,8 @@ QStringList wrongFlags(const Settings& settings, const std::vector<Field>& zeroe
 class ProbePage : public WizardPage {
 public:
     ProbePage(Settings& settings, Wizard& wizard, UserDialogs& dialogs)
-        : WizardPage(7, settings, wizard, dialogs)
+        : WizardPage(7, settings, wizard, dialogs), box(makeClickBox(QStringLiteral("txtProbe"), true))
     {
-        box = makeClickBox(QStringLiteral("txtProbe"), true);
         contentLayout()->addWidget(box);
     }
     using WizardPage::countClick;
@@ -121,191 +88,216 @@ protected:
     void next() override {}
 };
 
-using Harness = PageRun;
+// Counts how often a window was hidden, to tell "shown again" from "left alone".
+class HideCounter : public QObject {
+public:
+    explicit HideCounter(QWidget* watched) { watched->installEventFilter(this); }
+    int hides = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        hides += event->type() == QEvent::Hide;
+        return false;
+    }
+};
+
+void addPageRows(int first)
+{
+    QTest::addColumn<int>("n");
+    for (int n = first; n <= 11; ++n)
+        QTest::newRow(pageInfo(n).windowName) << n;
+}
 
 } // namespace
 
 class WizardNavigationTest : public QObject {
     Q_OBJECT
 private slots:
-    void everyPageHasItsCaptionStepsAndButtons_data()
-    {
-        QTest::addColumn<int>("n");
-        for (int n = 1; n <= 11; ++n)
-            QTest::newRow(pages()[n - 1].window) << n;
-    }
-    void everyPageHasItsCaptionStepsAndButtons()
-    {
-        QFETCH(int, n);
-        const PageRow& row = pages()[n - 1];
-        Harness h;
-        h.wizard.showPage(n);
-        WizardPage* page = h.wizard.page(n);
-        QVERIFY(page);
-        QCOMPARE(page->objectName(), QString::fromLatin1(row.window));
-        QCOMPARE(page->windowTitle(), QString::fromUtf8(row.caption));
-        QVERIFY(!page->accessibleName().isEmpty());
-
-        auto* panel = child<QGroupBox>(page, QStringLiteral("frmStatus"));
-        QVERIFY(panel);
-        QCOMPARE(panel->title(), QStringLiteral("Status"));
-        int previousTop = -1;
-        for (int step = 1; step <= 11; ++step) {
-            auto* label = child<QLabel>(panel, QStringLiteral("lbl%1").arg(step));
-            QVERIFY(label);
-            QCOMPARE(label->text(), QString::fromUtf8(pages()[step - 1].step));
-            QCOMPARE(label->font().bold(), step == n);
-            QCOMPARE(label->font().pointSizeF(), panel->font().pointSizeF());
-            QVERIFY(label->geometry().top() > previousTop);
-            previousTop = label->geometry().top();
-        }
-
-        auto* next = child<QPushButton>(page, QString::fromLatin1(row.next));
-        QVERIFY(next);
-        QCOMPARE(next->text(), QStringLiteral("Weiter"));
-        QVERIFY(!next->accessibleName().isEmpty());
-        // The step panel stands at the right-hand edge, right of the buttons.
-        const QRect panelBox = panel->geometry();
-        QVERIFY(panelBox.left() > page->width() / 2);
-        QVERIFY(page->width() - panelBox.right() < 30);
-        QVERIFY(next->geometry().right() < panelBox.left());
-        if (row.back) {
-            auto* back = child<QPushButton>(page, QString::fromLatin1(row.back));
-            QVERIFY(back);
-            QCOMPARE(back->text(), QStringLiteral("Zurück"));
-            QCOMPARE(back->geometry().top(), next->geometry().top());
-            QVERIFY(next->geometry().right() < back->geometry().left());
-        } else {
-            QCOMPARE(page->findChildren<QPushButton*>().size(), 1);
-        }
-        // The buttons sit below every other control of the page.
-        for (QWidget* control : page->findChildren<QWidget*>()) {
-            if (control == next || panel->isAncestorOf(control) || control == panel
-                || control->inherits("QPushButton") || !control->isVisible())
-                continue;
-            const QPoint bottom = control->mapTo(page, QPoint(0, control->height()));
-            QVERIFY2(bottom.y() <= next->geometry().top(), qPrintable(control->objectName()));
-        }
-    }
-
-    void loadingAPageClearsItsLoadSet_data()
-    {
-        QTest::addColumn<int>("n");
-        for (int n = 1; n <= 11; ++n)
-            QTest::newRow(pages()[n - 1].window) << n;
-    }
+    void loadingAPageClearsItsLoadSet_data() { addPageRows(1); }
     void loadingAPageClearsItsLoadSet()
     {
         QFETCH(int, n);
-        Harness h;
-        setAll(h.settings);
-        h.wizard.showPage(n);
-        std::vector<Field> zeroed = pages()[n - 1].loadSet;
+        PageRun r;
+        setAll(r.settings);
+        WizardPage* page = r.open(n);
         if (n == 11) {
-            QCOMPARE(h.settings.LastStep, Settings::Flag(11));
-            h.settings.LastStep = 1;
+            QCOMPARE(r.settings.LastStep, Settings::Flag(11));
+            r.settings.LastStep = 1;
         }
-        QCOMPARE(wrongFlags(h.settings, zeroed), QStringList());
+        QCOMPARE(wrongFlags(r.settings, kLoadSets[n - 1]), QStringList());
         // Showing it again (it was only hidden) does not load it again.
-        setAll(h.settings);
-        h.wizard.hidePage(n);
-        h.wizard.showPage(n);
-        QCOMPARE(wrongFlags(h.settings, {}), QStringList());
+        setAll(r.settings);
+        r.wizard.hidePage(n);
+        r.open(n);
+        QCOMPARE(wrongFlags(r.settings, {}), QStringList());
+
+        // Its own step in bold; "Weiter" left of "Zurück"; the step panel
+        // right of both.
+        for (int step = 1; step <= 11; ++step)
+            QCOMPARE(need<QLabel>(page, qPrintable(QStringLiteral("lbl%1").arg(step)))->font().bold(), step == n);
+        QRect buttons = need<QPushButton>(page, pageInfo(n).nextButton)->geometry();
+        if (n > 1) {
+            const QRect back = need<QPushButton>(page, pageInfo(n).backButton)->geometry();
+            QVERIFY(buttons.right() < back.left() && buttons.top() == back.top());
+            buttons = back;
+        }
+        QVERIFY(need<QWidget>(page, "frmStatus")->geometry().left() > buttons.right());
     }
 
-    void backClearsThePreviousPageAndReloadsThisOne_data()
-    {
-        QTest::addColumn<int>("n");
-        for (int n = 2; n <= 11; ++n)
-            QTest::newRow(pages()[n - 1].window) << n;
-    }
+    void backClearsThePreviousPageAndReloadsThisOne_data() { addPageRows(2); }
     void backClearsThePreviousPageAndReloadsThisOne()
     {
         QFETCH(int, n);
-        Harness h;
-        h.wizard.showPage(n - 1);
-        h.wizard.hidePage(n - 1);
-        h.wizard.showPage(n);
-        QPointer<WizardPage> before = h.wizard.page(n);
-        setAll(h.settings);
-        h.settings.Spielername = " \"kept\"";
-        pressBack(h.wizard.page(n));
+        PageRun r;
+        r.open(n - 1);
+        r.wizard.hidePage(n - 1);
+        QPointer<WizardPage> before = r.open(n);
+        setAll(r.settings);
+        r.settings.Spielername = " \"kept\"";
+        pressBack(before);
 
         // Back on page 2 leaves page 1 alone; elsewhere the previous page's
         // load set goes to 0. The reload of this page clears its own set.
-        std::vector<Field> zeroed = pages()[n - 1].loadSet;
-        if (n > 2) {
-            const auto& previous = pages()[n - 2].loadSet;
-            zeroed.insert(zeroed.end(), previous.begin(), previous.end());
-        }
+        std::vector<Field> zeroed = kLoadSets[n - 1];
+        if (n > 2)
+            zeroed.insert(zeroed.end(), kLoadSets[n - 2].begin(), kLoadSets[n - 2].end());
         if (n == 11) {
-            QCOMPARE(h.settings.LastStep, Settings::Flag(11));
-            h.settings.LastStep = 1;
+            QCOMPARE(r.settings.LastStep, Settings::Flag(11));
+            r.settings.LastStep = 1;
         }
-        QCOMPARE(wrongFlags(h.settings, zeroed), QStringList());
-        QCOMPARE(h.settings.Spielername, std::string(" \"kept\""));
-        QVERIFY(before.isNull());
-        QVERIFY(h.wizard.page(n));
-        QVERIFY(!h.wizard.page(n)->isVisible());
-        QCOMPARE(h.wizard.page(n)->clickCount(), Settings::Flag(0));
-        QVERIFY(h.wizard.page(n - 1)->isVisible());
-        QCOMPARE(h.wizard.visiblePage(), h.wizard.page(n - 1));
-    }
-
-    void rejectedNextKeepsTheDoneFlag()
-    {
-        Harness h;
-        h.wizard.showPage(1);
-        auto* name = child<QLineEdit>(h.wizard.page(1), QStringLiteral("txtSpielername"));
-        clickAndType(name, QStringLiteral("Foo"));
-        pressNext(h.wizard.page(1));
-        pressBack(h.wizard.page(2));
-        QCOMPARE(h.settings.SpielernameDone, Settings::Flag(1));
-        // A click empties the box; the refused Next leaves the flag as it was.
-        QTest::mouseClick(name, Qt::LeftButton, {}, name->rect().center());
-        pressNext(h.wizard.page(1));
-        QCOMPARE(h.dialogs.texts(), QStringList{QStringLiteral("Sie haben kein Spielername eingeben!")});
-        QCOMPARE(h.settings.SpielernameDone, Settings::Flag(1));
-        QCOMPARE(h.settings.Spielername, std::string(" \"Foo\""));
-        QVERIFY(h.wizard.page(1)->isVisible());
-        QVERIFY(!h.wizard.page(2)->isVisible());
+        QCOMPARE(wrongFlags(r.settings, zeroed), QStringList());
+        QCOMPARE(r.settings.Spielername, std::string(" \"kept\""));
+        QVERIFY(before.isNull() && r.wizard.page(n) && !r.showing(n));
+        QCOMPARE(r.wizard.page(n)->clickCount(), Settings::Flag(0));
+        QCOMPARE(r.wizard.visiblePage(), r.wizard.page(n - 1));
     }
 
     void onlyAMouseClickEmptiesAndCounts()
     {
-        Harness h;
-        ProbePage page(h.settings, h.wizard, h.dialogs);
+        PageRun r;
+        ProbePage page(r.settings, r.wizard, r.dialogs);
         page.show();
         typeWithoutClick(page.box, QStringLiteral("12"));
-        QCOMPARE(page.box->text(), QStringLiteral("12"));
-        QCOMPARE(page.clickCount(), Settings::Flag(0));
         page.box->setText(QStringLiteral("set by the program"));
         QCOMPARE(page.clickCount(), Settings::Flag(0));
-        QTest::mouseClick(page.box, Qt::LeftButton, {}, page.box->rect().center());
-        QVERIFY(page.box->text().isEmpty());
-        QCOMPARE(page.clickCount(), Settings::Flag(1));
-        // Three clicks into one box are three clicks.
-        clickAndType(page.box, QStringLiteral("a"));
-        clickAndType(page.box, QStringLiteral("b"));
-        QCOMPARE(page.box->text(), QStringLiteral("b"));
+        // Three clicks into one box are three clicks; each empties it.
+        for (const char* typed : {"a", "b", "c"})
+            clickAndType(page.box, QString::fromLatin1(typed));
+        QCOMPARE(page.box->text(), QStringLiteral("c"));
         QCOMPARE(page.clickCount(), Settings::Flag(3));
         // A right click is no click of the box.
         QTest::mouseClick(page.box, Qt::RightButton, {}, page.box->rect().center());
-        QCOMPARE(page.box->text(), QStringLiteral("b"));
+        QCOMPARE(page.box->text(), QStringLiteral("c"));
         QCOMPARE(page.clickCount(), Settings::Flag(3));
         page.loadReset();
         QCOMPARE(page.clickCount(), Settings::Flag(0));
-    }
-
-    void clickCounterSaturatesAt16Bits()
-    {
-        Harness h;
-        ProbePage page(h.settings, h.wizard, h.dialogs);
-        for (int i = 0; i < std::numeric_limits<Settings::Flag>::max() + 5; ++i)
+        // The 16-bit counter stops at its largest value.
+        for (int i = 0; i < kMaxFlag + 5; ++i)
             page.countClick();
-        QCOMPARE(page.clickCount(), std::numeric_limits<Settings::Flag>::max());
+        QCOMPARE(page.clickCount(), kMaxFlag);
     }
 
+    // ---- player name page ------------------------------------------------
+
+    void nameIsStoredWrappedOnce_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("plain") << "Foo";
+        QTest::newRow("three blanks") << "   ";
+        QTest::newRow("umlauts and euro") << "Jörg€";
+        QTest::newRow("127 characters") << QString(127, QLatin1Char('x'));
+    }
+    void nameIsStoredWrappedOnce()
+    {
+        QFETCH(QString, typed);
+        PageRun r;
+        WizardPage* page = r.open(1);
+        auto* box = need<QLineEdit>(page, "txtSpielername");
+        clickAndType(box, typed);
+        pressNext(page);
+        const std::string wrapped = " \"" + typed.toStdString() + "\"";
+        QCOMPARE(r.settings.Spielername, wrapped);
+        QCOMPARE(r.settings.SpielernameDone, Settings::Flag(1));
+        QVERIFY(r.showing(2) && !page->isVisible());
+        // Back and Next without touching the box: still wrapped once, and
+        // the box still shows the name as typed.
+        pressBack(r.wizard.page(2));
+        QCOMPARE(box->text(), typed);
+        pressNext(page);
+        QCOMPARE(r.settings.Spielername, wrapped);
+        // Back, a click empties the box, a new name replaces the old one.
+        pressBack(r.wizard.page(2));
+        clickAndType(box, QStringLiteral("New"));
+        pressNext(page);
+        QCOMPARE(r.settings.Spielername, std::string(" \"New\""));
+        QVERIFY(r.dialogs.messages.isEmpty());
+    }
+
+    // A refused Next stores nothing, keeps the Done flag, and hides and
+    // shows the page again; the box keeps what it holds.
+    void refusedNamesKeepWhatWasStored_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("emptied by a click") << QString();
+        QTest::newRow("a quote that would end the value") << "x\";quit;\"";
+        QTest::newRow("tab") << "a\tb";
+        QTest::newRow("escape") << QStringLiteral("a\x1b");
+        QTest::newRow("not in Windows-1252") << QStringLiteral("名前");
+        QTest::newRow("128 characters") << QString(128, QLatin1Char('x'));
+    }
+    void refusedNamesKeepWhatWasStored()
+    {
+        QFETCH(QString, typed);
+        PageRun r;
+        WizardPage* page = r.open(1);
+        auto* box = need<QLineEdit>(page, "txtSpielername");
+        clickAndType(box, QStringLiteral("Foo"));
+        pressNext(page);
+        pressBack(r.wizard.page(2));
+        HideCounter counter(page);
+        // Keyboard entry, then either a click that empties the box or text
+        // put there whole.
+        typeWithoutClick(box, QStringLiteral("x"));
+        if (typed.isEmpty())
+            QTest::mouseClick(box, Qt::LeftButton, {}, box->rect().center());
+        else
+            box->setText(typed);
+        pressNext(page);
+        const auto problem = typedTextProblem(typed.toStdString());
+        QCOMPARE(r.dialogs.texts(), QStringList{typed.isEmpty() ? kNoName : QString::fromStdString(problem.value_or("accepted"))});
+        QCOMPARE(r.dialogs.messages.first().title, QStringLiteral("Quorvix v0.3b"));
+        QCOMPARE(r.settings.Spielername, std::string(" \"Foo\""));
+        QCOMPARE(r.settings.SpielernameDone, Settings::Flag(1));
+        QCOMPARE(counter.hides, 1);
+        QVERIFY(page->isVisible() && !r.showing(2));
+        QCOMPARE(box->text(), typed);
+    }
+
+    // ---- final page --------------------------------------------------------
+
+    void finalPageMarksTheLastStepAndCountsFinishes()
+    {
+        PageRun r;
+        QSignalSpy finished(&r.wizard, &Wizard::finished);
+        WizardPage* page = r.open(11);
+        QCOMPARE(r.settings.LastStep, Settings::Flag(11));
+        QCOMPARE(r.settings.WizardDone, Settings::Flag(0));
+        // The ex_ boxes only show their names.
+        auto* box = need<QLineEdit>(page, "Text4");
+        typeWithoutClick(box, QStringLiteral("9"));
+        QCOMPARE(box->text(), QStringLiteral("ex_maxaccel "));
+        pressNext(page);
+        QCOMPARE(r.settings.WizardDone, Settings::Flag(1));
+        QCOMPARE(finished.count(), 1);
+        QVERIFY(r.wizard.page(11) && !r.showing(11)); // hidden, not closed
+        // Every later finish counts too, up to the largest 16-bit value.
+        r.settings.WizardDone = kMaxFlag - 1;
+        for (int i = 0; i < 3; ++i)
+            pressNext(r.open(11));
+        QCOMPARE(r.settings.WizardDone, kMaxFlag);
+        QVERIFY(r.dialogs.messages.isEmpty());
+    }
 };
 
 QTEST_MAIN(WizardNavigationTest)
