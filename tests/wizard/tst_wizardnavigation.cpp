@@ -198,6 +198,22 @@ private slots:
         QCOMPARE(page.clickCount(), kMaxFlag);
     }
 
+    void returnPressesWeiterButNotOnZurueck()
+    {
+        PageRun r;
+        WizardPage* page = r.open(1);
+        auto* box = need<QLineEdit>(page, "txtSpielername");
+        typeWithoutClick(box, QStringLiteral("Foo"));
+        QTest::keyClick(box, Qt::Key_Return);
+        QVERIFY(r.showing(2) && !page->isVisible());
+        QCOMPARE(r.settings.SpielernameDone, Settings::Flag(1));
+        auto* back = need<QPushButton>(r.wizard.page(2), "cmdZurueck2");
+        back->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(back, Qt::Key_Return);
+        QVERIFY(r.showing(1));
+        QCOMPARE(r.settings.ConnectionDone, Settings::Flag(0));
+    }
+
     // ---- player name page ------------------------------------------------
 
     void nameIsStoredWrappedOnce_data()

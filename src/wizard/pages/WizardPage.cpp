@@ -8,6 +8,7 @@
 
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -67,11 +68,14 @@ void WizardPage::setupButtons()
     m_next = new QPushButton(QStringLiteral("Weiter"), this);
     m_next->setObjectName(QString::fromLatin1(info.nextButton));
     m_next->setDefault(true);
+    m_next->setAutoDefault(true);
     row->addWidget(m_next);
     connect(m_next, &QPushButton::clicked, this, [this] { next(); });
     if (info.backButton) {
         m_back = new QPushButton(QString::fromUtf8("Zurück"), this);
         m_back->setObjectName(QString::fromLatin1(info.backButton));
+        // Return on a focused "Zurück" means "Zurück", not "Weiter".
+        m_back->setAutoDefault(true);
         row->addWidget(m_back);
         connect(m_back, &QPushButton::clicked, this, [this] { back(); });
     }
@@ -79,6 +83,16 @@ void WizardPage::setupButtons()
     // The buttons sit below the page's settings, inside the left column.
     auto* left = static_cast<QVBoxLayout*>(layout()->itemAt(0)->layout());
     left->addLayout(row);
+}
+
+void WizardPage::keyPressEvent(QKeyEvent* event)
+{
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && event->modifiers() == Qt::NoModifier && isVisible()) {
+        m_next->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void WizardPage::loadReset()

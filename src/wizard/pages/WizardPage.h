@@ -8,6 +8,7 @@
 #include <initializer_list>
 
 class QGroupBox;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -43,6 +44,8 @@ protected:
     // The page's Back: clears the previous page's load set, reloads this
     // page hidden and shows the previous one.
     virtual void back();
+    // Return or Enter anywhere on the page presses "Weiter", as in a dialog.
+    void keyPressEvent(QKeyEvent* event) override;
 
     QVBoxLayout* contentLayout() const { return m_content; }
     Settings& settings() const { return m_settings; }
