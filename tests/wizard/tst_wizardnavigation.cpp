@@ -143,6 +143,19 @@ private slots:
             buttons = back;
         }
         QVERIFY(need<QWidget>(page, "frmStatus")->geometry().left() > buttons.right());
+
+        // The page opens on its first control; Tab then reaches every control
+        // of the page before "Weiter", and "Zurück" last.
+        QWidget* first = page->focusWidget();
+        QVERIFY(first && !qobject_cast<QPushButton*>(first));
+        QStringList chain{first->objectName()};
+        for (QWidget* w = first->nextInFocusChain(); w != first; w = w->nextInFocusChain())
+            if (page->isAncestorOf(w) && (w->focusPolicy() & Qt::TabFocus))
+                chain << w->objectName();
+        QStringList last{QString::fromLatin1(pageInfo(n).nextButton)};
+        if (n > 1)
+            last << QString::fromLatin1(pageInfo(n).backButton);
+        QCOMPARE(chain.mid(chain.size() - last.size()), last);
     }
 
     void backClearsThePreviousPageAndReloadsThisOne_data() { addPageRows(2); }

@@ -60,7 +60,6 @@ void ConnectionPage::setupControls()
     m_choices.push_back({download, &Settings::CfgDownL});
 
     contentLayout()->addWidget(frame);
-    putButtonsLastInTabOrder(this, download);
 }
 
 void ConnectionPage::next()

@@ -56,7 +56,6 @@ void ConsolePage::setupControls()
 {
     contentLayout()->addWidget(setupColourFrame());
     contentLayout()->addWidget(setupSpeedFrame());
-    putButtonsLastInTabOrder(this, m_developer);
 }
 
 QWidget* ConsolePage::setupColourFrame()

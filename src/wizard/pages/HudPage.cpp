@@ -1,6 +1,7 @@
 #include "wizard/pages/HudPage.h"
 
 #include "ui/ClickLineEdit.h"
+#include "wizard/pages/PageControls.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -67,9 +68,7 @@ HudPage::HudPage(Settings& settings, Wizard& wizard, UserDialogs& dialogs, QWidg
 
 void HudPage::setupControls()
 {
-    auto* frame = new QGroupBox(QStringLiteral("Hud Settings"), this);
-    frame->setObjectName(QStringLiteral("frmCfgHud"));
-    frame->setAccessibleName(frame->title());
+    QGroupBox* frame = makeFrame(this, "frmCfgHud", "Hud Settings");
     auto* layout = new QVBoxLayout(frame);
     setupSwitches(layout);
     setupDurations(layout);
@@ -80,11 +79,7 @@ void HudPage::setupSwitches(QVBoxLayout* frame)
 {
     for (std::size_t i = 0; i < kSwitches.size(); ++i) {
         const Switch& row = kSwitches[i];
-        auto* box = new QCheckBox(QString::fromUtf8(row.caption));
-        box->setObjectName(QString::fromLatin1(row.name));
-        box->setAccessibleName(box->text().trimmed());
-        if (row.tooltip)
-            box->setToolTip(QString::fromUtf8(row.tooltip));
+        QCheckBox* box = makeCheck(nullptr, row.name, row.caption, row.tooltip);
         frame->addWidget(box);
         m_switches[i] = box;
     }
@@ -94,9 +89,7 @@ void HudPage::setupDurations(QVBoxLayout* frame)
 {
     for (std::size_t i = 0; i < kDurations.size(); ++i) {
         const Duration& row = kDurations[i];
-        auto* group = new QGroupBox(QString::fromUtf8(row.frameCaption));
-        group->setObjectName(QString::fromLatin1(row.frameName));
-        group->setAccessibleName(group->title());
+        QGroupBox* group = makeFrame(nullptr, row.frameName, row.frameCaption);
         auto* inner = new QVBoxLayout(group);
         ClickLineEdit* box = makeClickBox(QString::fromLatin1(row.boxName), true);
         box->setToolTip(QString::fromUtf8(row.tooltip));

@@ -59,7 +59,6 @@ void MousePage::setupControls()
     layout->addWidget(m_filter);
     contentLayout()->addWidget(frame);
 
-    putButtonsLastInTabOrder(this, m_filter);
     // Focus without a click: the box is not emptied.
     m_sensitivity->setFocus(Qt::OtherFocusReason);
 }

@@ -1,6 +1,7 @@
 #include "wizard/pages/NetgraphPage.h"
 
 #include "ui/ClickLineEdit.h"
+#include "wizard/pages/PageControls.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -57,24 +58,6 @@ constexpr std::array<Size, 2> kSizes = {{
      "Breite des NetGraphs", &S::CfgNetgwidth, "Netgraph-Breite (Standart: 150"},
 }};
 
-QGroupBox* makeFrame(const char* name, const QString& caption)
-{
-    auto* frame = new QGroupBox(caption);
-    frame->setObjectName(QString::fromLatin1(name));
-    frame->setAccessibleName(caption.trimmed());
-    return frame;
-}
-
-QRadioButton* makeOption(const Option& row)
-{
-    auto* option = new QRadioButton(QString::fromUtf8(row.caption));
-    option->setObjectName(QString::fromLatin1(row.name));
-    option->setAccessibleName(option->text());
-    if (row.tooltip)
-        option->setToolTip(QString::fromUtf8(row.tooltip));
-    return option;
-}
-
 void storeSelected(Settings& record, const std::array<Option, 3>& rows,
                    const std::array<QRadioButton*, 3>& options)
 {
@@ -95,7 +78,7 @@ NetgraphPage::NetgraphPage(Settings& settings, Wizard& wizard, UserDialogs& dial
 
 void NetgraphPage::setupControls()
 {
-    QGroupBox* frame = makeFrame("frmCfgNetg", QStringLiteral("Netgraph Settings"));
+    QGroupBox* frame = makeFrame(this, "frmCfgNetg", "Netgraph Settings");
     auto* layout = new QVBoxLayout(frame);
     setupModeGroup(layout);
     setupPositionGroup(layout);
@@ -123,21 +106,20 @@ void NetgraphPage::alignOptionColumns()
 
 void NetgraphPage::setupModeGroup(QVBoxLayout* frame)
 {
-    QGroupBox* group = makeFrame("frmCfgNetgSettings",
-                                 QStringLiteral("Netgraph Modus Netzwerk- FPS-Statistiken "));
+    QGroupBox* group = makeFrame(nullptr, "frmCfgNetgSettings",
+                                 "Netgraph Modus Netzwerk- FPS-Statistiken ");
     auto* grid = new QGridLayout(group);
 
-    m_off = new QCheckBox(QStringLiteral("Netgraph Aus"));
-    m_off->setObjectName(QStringLiteral("chkCfgNgraphAus"));
-    m_off->setAccessibleName(m_off->text());
-    m_off->setToolTip(QStringLiteral("Netzwerk-/FPS-Statistiken wird ausgeschaltet."));
+    m_off = makeCheck(nullptr, "chkCfgNgraphAus", "Netgraph Aus",
+                      "Netzwerk-/FPS-Statistiken wird ausgeschaltet.");
     // Across the three columns, so it does not widen the first one, and
     // left-aligned, so the control is only as wide as its caption.
     grid->addWidget(m_off, 0, 0, 1, static_cast<int>(kModes.size()), Qt::AlignLeft);
     connect(m_off, &QCheckBox::toggled, this, &NetgraphPage::chkCfgNgraphAus_Click);
 
     for (std::size_t i = 0; i < kModes.size(); ++i) {
-        m_modes[i] = makeOption(kModes[i]);
+        const Option& row = kModes[i];
+        m_modes[i] = makeOption(nullptr, row.name, row.caption, row.tooltip);
         grid->addWidget(m_modes[i], 1, static_cast<int>(i));
     }
     frame->addWidget(group);
@@ -145,10 +127,11 @@ void NetgraphPage::setupModeGroup(QVBoxLayout* frame)
 
 void NetgraphPage::setupPositionGroup(QVBoxLayout* frame)
 {
-    QGroupBox* group = makeFrame("frmCfgNetgPos", QStringLiteral("Netgraph Position"));
+    QGroupBox* group = makeFrame(nullptr, "frmCfgNetgPos", "Netgraph Position");
     auto* row = new QGridLayout(group);
     for (std::size_t i = 0; i < kPositions.size(); ++i) {
-        m_positions[i] = makeOption(kPositions[i]);
+        const Option& position = kPositions[i];
+        m_positions[i] = makeOption(nullptr, position.name, position.caption, position.tooltip);
         row->addWidget(m_positions[i], 0, static_cast<int>(i));
     }
     frame->addWidget(group);
@@ -158,7 +141,7 @@ void NetgraphPage::setupSizeGroups(QVBoxLayout* frame)
 {
     for (std::size_t i = 0; i < kSizes.size(); ++i) {
         const Size& row = kSizes[i];
-        QGroupBox* group = makeFrame(row.frameName, QString::fromUtf8(row.frameCaption));
+        QGroupBox* group = makeFrame(nullptr, row.frameName, row.frameCaption);
         auto* inner = new QVBoxLayout(group);
         ClickLineEdit* box = makeClickBox(QString::fromLatin1(row.boxName), true);
         box->setToolTip(QString::fromUtf8(row.tooltip));

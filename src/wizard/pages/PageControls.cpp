@@ -1,11 +1,7 @@
 #include "wizard/pages/PageControls.h"
 
-#include "wizard/pages/PageTable.h"
-#include "wizard/pages/WizardPage.h"
-
 #include <QCheckBox>
 #include <QGroupBox>
-#include <QPushButton>
 #include <QRadioButton>
 
 namespace quorvix {
@@ -42,19 +38,6 @@ QCheckBox* makeCheck(QWidget* parent, const char* name, const char* caption,
                      const char* tooltip)
 {
     return makeButton<QCheckBox>(parent, name, caption, tooltip);
-}
-
-void putButtonsLastInTabOrder(WizardPage* page, QWidget* lastControl)
-{
-    const PageInfo& info = pageInfo(page->pageNumber());
-    auto* next = page->findChild<QPushButton*>(QString::fromLatin1(info.nextButton));
-    if (!next)
-        return;
-    QWidget::setTabOrder(lastControl, next);
-    if (info.backButton) {
-        if (auto* back = page->findChild<QPushButton*>(QString::fromLatin1(info.backButton)))
-            QWidget::setTabOrder(next, back);
-    }
 }
 
 } // namespace quorvix

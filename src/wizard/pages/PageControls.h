@@ -9,8 +9,6 @@ class QWidget;
 
 namespace quorvix {
 
-class WizardPage;
-
 // Small builders for the controls of the wizard pages, so that every
 // control gets its object name, caption, tooltip and accessible name the
 // same way. Texts are UTF-8 and used exactly as given.
@@ -20,11 +18,5 @@ QRadioButton* makeOption(QWidget* parent, const char* name, const char* caption,
                          const char* tooltip = nullptr);
 QCheckBox* makeCheck(QWidget* parent, const char* name, const char* caption,
                      const char* tooltip = nullptr);
-
-// The page base creates "Weiter" and "Zurück" before the page's own
-// controls, which would put them first in the tab order; this moves them
-// behind `lastControl`, so the first control of the page gets the focus
-// when the page opens.
-void putButtonsLastInTabOrder(WizardPage* page, QWidget* lastControl);
 
 } // namespace quorvix

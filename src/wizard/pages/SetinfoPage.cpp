@@ -1,5 +1,7 @@
 #include "wizard/pages/SetinfoPage.h"
 
+#include "wizard/pages/PageControls.h"
+
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QVBoxLayout>
@@ -46,17 +48,11 @@ SetinfoPage::SetinfoPage(Settings& settings, Wizard& wizard, UserDialogs& dialog
 
 void SetinfoPage::setupControls()
 {
-    auto* frame = new QGroupBox(QStringLiteral("Setinfo Settings"), this);
-    frame->setObjectName(QStringLiteral("frmCfgSetinfo"));
-    frame->setAccessibleName(frame->title());
+    QGroupBox* frame = makeFrame(this, "frmCfgSetinfo", "Setinfo Settings");
     auto* layout = new QVBoxLayout(frame);
     for (std::size_t i = 0; i < kChoices.size(); ++i) {
         const Choice& row = kChoices[i];
-        auto* box = new QCheckBox(QString::fromUtf8(row.caption));
-        box->setObjectName(QString::fromLatin1(row.name));
-        box->setAccessibleName(box->text().trimmed());
-        if (row.tooltip)
-            box->setToolTip(QString::fromUtf8(row.tooltip));
+        QCheckBox* box = makeCheck(frame, row.name, row.caption, row.tooltip);
         layout->addWidget(box);
         m_boxes[i] = box;
     }

@@ -42,7 +42,6 @@ void SoundPage::setupControls()
     };
 
     contentLayout()->addWidget(frame);
-    putButtonsLastInTabOrder(this, highQuality);
 }
 
 void SoundPage::next()

@@ -66,7 +66,6 @@ void VideoPage::setupControls()
     contentLayout()->addWidget(setupQualityFrame());
     contentLayout()->addWidget(setupBrightnessGammaFrame());
     contentLayout()->addWidget(setupOtherFrame());
-    putButtonsLastInTabOrder(this, m_bopup);
 }
 
 QWidget* VideoPage::setupQualityFrame()

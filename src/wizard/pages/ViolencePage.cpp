@@ -1,5 +1,7 @@
 #include "wizard/pages/ViolencePage.h"
 
+#include "wizard/pages/PageControls.h"
+
 #include <QColor>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -22,35 +24,23 @@ ViolencePage::ViolencePage(Settings& settings, Wizard& wizard, UserDialogs& dial
 
 void ViolencePage::setupControls()
 {
-    auto* frame = new QGroupBox(QStringLiteral("Violence Settings"), this);
-    frame->setObjectName(QStringLiteral("frmCfgViolence"));
-    frame->setAccessibleName(frame->title());
+    QGroupBox* frame = makeFrame(this, "frmCfgViolence", "Violence Settings");
     auto* frameLayout = new QVBoxLayout(frame);
 
-    auto* blood = new QGroupBox(QStringLiteral("Blut"), frame);
-    blood->setObjectName(QStringLiteral("frmCfgViolenceBlut"));
-    blood->setAccessibleName(blood->title());
+    QGroupBox* blood = makeFrame(frame, "frmCfgViolenceBlut", "Blut");
     auto* row = new QHBoxLayout(blood);
 
-    m_bloodOn = makeOption(QStringLiteral("optCfgViolenceBlutan"), QStringLiteral("Blut an"));
+    m_bloodOn = makeOption(blood, "optCfgViolenceBlutan", "Blut an");
     // The palette rather than a style sheet, so the button keeps the
     // look of the others and only its caption turns red.
     QPalette red = m_bloodOn->palette();
     red.setColor(QPalette::WindowText, kBloodRed);
     m_bloodOn->setPalette(red);
     row->addWidget(m_bloodOn);
-    row->addWidget(makeOption(QStringLiteral("optCfgViolenceBlutaus"), QStringLiteral("Blut aus")));
+    row->addWidget(makeOption(blood, "optCfgViolenceBlutaus", "Blut aus"));
 
     frameLayout->addWidget(blood);
     contentLayout()->addWidget(frame);
-}
-
-QRadioButton* ViolencePage::makeOption(const QString& name, const QString& caption)
-{
-    auto* option = new QRadioButton(caption);
-    option->setObjectName(name);
-    option->setAccessibleName(caption);
-    return option;
 }
 
 void ViolencePage::next()

@@ -19,7 +19,6 @@ protected:
 
 private:
     void setupControls();
-    QRadioButton* makeOption(const QString& name, const QString& caption);
 
     QRadioButton* m_bloodOn = nullptr;
 };

@@ -27,6 +27,7 @@ WizardPage* Wizard::create(int page)
     WizardPage* window = createWizardPage(page, m_settings, *this, m_dialogs, m_windowParent);
     m_pages[static_cast<std::size_t>(page - 1)] = window;
     nameForScreenReaders(window);
+    window->focusFirstControl();
     placeCentred(window);
     window->loadReset();
     return window;

@@ -95,6 +95,19 @@ void WizardPage::keyPressEvent(QKeyEvent* event)
     QWidget::keyPressEvent(event);
 }
 
+void WizardPage::focusFirstControl()
+{
+    // The tab order is a circle in which the buttons, made first, stand
+    // right after the page's last control; only the starting point needs
+    // moving to the page's first control.
+    for (QWidget* w = nextInFocusChain(); w && w != this; w = w->nextInFocusChain()) {
+        if (w != m_next && w != m_back && isAncestorOf(w) && (w->focusPolicy() & Qt::TabFocus)) {
+            w->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
+}
+
 void WizardPage::loadReset()
 {
     resetLoadSet(m_settings, m_pageNumber);

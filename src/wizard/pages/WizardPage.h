@@ -38,6 +38,10 @@ public:
     // The wizard calls it each time it creates the page window.
     virtual void loadReset();
 
+    // Gives the focus to the page's first control rather than to "Weiter",
+    // which the base makes first; the wizard calls it once the page is built.
+    void focusFirstControl();
+
 protected:
     // The page's Next; the base routes the "Weiter" click here.
     virtual void next() = 0;
