@@ -21,13 +21,13 @@ class InfoWindow;
 class UserDialogs;
 class Wizard;
 
-// The main window "Form1": loads the old config, starts the wizard, makes
-// the new config once per run and shows the result.
-//
-// The old config's lines are kept as read (bytes), so that bind lines reach
-// the new file unchanged; the list and the coloured view show them decoded.
-// Nothing on disk changes before "Erstelle Config", and that replaces the
-// file in one step or not at all.
+// The main window "Form1", where a run starts and ends. It reads the old
+// config into the working list (bytes as read) and the coloured view,
+// starts the Wizard, whose pages fill the Settings record, and on "Erstelle
+// Config" hands Settings to WriteConfig and the working list to the make
+// transaction (oldconfig), which replaces the file in one step or not at
+// all. Nothing on disk changes before that; the backup is the one other
+// file it writes.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
