@@ -1,5 +1,13 @@
 #pragma once
 
+// The main window "Form1", where a run starts and ends. It reads the old
+// config into the working list (bytes as read) and the coloured view,
+// starts the Wizard, whose pages fill the Settings record, and on "Erstelle
+// Config" hands Settings to WriteConfig and the working list to the make
+// transaction (oldconfig), which replaces the file in one step or not at
+// all. Nothing on disk changes before that; the backup is the one other
+// file it writes.
+
 #include "common/TextLines.h"
 #include "wizard/Settings.h"
 
@@ -21,13 +29,6 @@ class InfoWindow;
 class UserDialogs;
 class Wizard;
 
-// The main window "Form1", where a run starts and ends. It reads the old
-// config into the working list (bytes as read) and the coloured view,
-// starts the Wizard, whose pages fill the Settings record, and on "Erstelle
-// Config" hands Settings to WriteConfig and the working list to the make
-// transaction (oldconfig), which replaces the file in one step or not at
-// all. Nothing on disk changes before that; the backup is the one other
-// file it writes.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
