@@ -3,6 +3,7 @@
 #include "app/GermanTranslation.h"
 #include "app/MainWindow.h"
 #include "common/Addresses.h"
+#include "oldconfig/ui/ColouredView.h"
 #include "oldconfig/ConfigFile.h"
 #include "support/FileBytes.h"
 #include "support/PageDriver.h"
@@ -22,6 +23,7 @@
 #include <QTest>
 #include <QTextBlock>
 #include <QTextEdit>
+#include <QTextLayout>
 
 #include <memory>
 
@@ -98,19 +100,34 @@ struct Run {
     const RecordedMessage& last() const { return dialogs.messages.last(); }
 };
 
-// The coloured view as text, blue runs in {} and red ones in [].
+// The coloured view as painted, blue runs in {} and red ones in []: the
+// colour of each character is its own format's, unless its paragraph's
+// layout lays another on it.
 QString colouredText(QTextEdit* view)
 {
     QString text;
     for (QTextBlock block = view->document()->begin(); block.isValid(); block = block.next()) {
+        QList<QColor> colours;
         for (auto it = block.begin(); !it.atEnd(); ++it) {
-            const QString piece = it.fragment().text();
-            const QColor colour = it.fragment().charFormat().foreground().color();
-            text += colour == Qt::blue  ? '{' + piece + '}'
-                    : colour == Qt::red ? '[' + piece + ']'
-                    : colour == Qt::black ? piece : '?' + piece;
+            for (qsizetype i = 0; i < it.fragment().length(); ++i)
+                colours.append(it.fragment().charFormat().foreground().color());
         }
-        text += block.text().isEmpty() ? "" : "\n";
+        for (const auto& range : block.layout()->formats()) {
+            for (int i = range.start; i < range.start + range.length && i < colours.size(); ++i)
+                colours[i] = range.format.foreground().color();
+        }
+        const QString line = block.text();
+        for (qsizetype i = 0; i < line.size();) {
+            qsizetype end = i;
+            while (end < line.size() && colours[end] == colours[i])
+                ++end;
+            const QString piece = line.mid(i, end - i);
+            text += colours[i] == Qt::blue  ? '{' + piece + '}'
+                    : colours[i] == Qt::red ? '[' + piece + ']'
+                    : colours[i] == Qt::black ? piece : '?' + piece;
+            i = end;
+        }
+        text += line.isEmpty() ? "" : "\n";
     }
     return text;
 }
@@ -197,6 +214,22 @@ private slots:
         QCOMPARE(colouredText(run.rtb()), shown);
         QCOMPARE(run.list()->count(), lines);
         QVERIFY(run.list()->isHidden());
+    }
+
+    // Entries added to a view that shows some already keep the earlier
+    // ones and their colours, and survive the view being laid out anew.
+    void colouredViewAppendsToWhatItShows()
+    {
+        QTextEdit view;
+        view.setLineWrapMode(QTextEdit::NoWrap);
+        view.show();
+        appendColouredEntries(view, RawLines{"a \"1\"", "// none"});
+        appendColouredEntries(view, RawLines{"\"\" b", "c\t\"2\""});
+        view.resize(120, 80);
+        QCoreApplication::processEvents();
+        QCOMPARE(colouredText(&view), QStringLiteral("{a} = \"[1]\"\n = \"\"\n{c} = \"[2]\"\n"));
+        emptyColouredView(view);
+        QCOMPARE(colouredText(&view), QString());
     }
 
     void openBeforeAndDuringARun()

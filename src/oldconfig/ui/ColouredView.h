@@ -17,6 +17,8 @@ inline const QColor kEntryFrameColour{0, 0, 0};
 // paragraph: the name in blue, ` = "` in black, the value in red and the
 // closing quote in black. Text is decoded from Windows-1252. All of it goes
 // in as one edit, so the view lays itself out once, not once per piece.
+// The text is in the frame colour; names and values get theirs on their
+// paragraphs' layouts (QTextLayout formats), which is what is painted.
 void appendColouredEntries(QTextEdit& view, const RawLines& lines);
 
 // Empties the view. A large view is dropped as a whole rather than taken
