@@ -4,7 +4,6 @@
 #include "app/FilePaths.h"
 #include "app/InfoWindow.h"
 #include "common/Addresses.h"
-#include "common/Cp1252.h"
 #include "oldconfig/Backup.h"
 #include "oldconfig/ConfigFile.h"
 #include "oldconfig/EntryMeter.h"
@@ -392,7 +391,7 @@ void MainWindow::fillList()
     QStringList items;
     items.reserve(static_cast<qsizetype>(m_lines.size()));
     for (const RawLine& line : m_lines)
-        items.append(QString::fromStdString(decodeCp1252(line)));
+        items.append(decodedCp1252(line));
     m_lstConfig->clear();
     m_lstConfig->addItems(items);
 }

@@ -94,6 +94,14 @@ std::string decodeCp1252(std::string_view bytes)
     return out;
 }
 
+void decodeCp1252Utf16(std::string_view bytes, char16_t* out)
+{
+    for (const char c : bytes) {
+        const auto b = static_cast<unsigned char>(c);
+        *out++ = b >= 0x80 && b < 0xA0 ? static_cast<char16_t>(kHighControls[b - 0x80]) : char16_t{b};
+    }
+}
+
 Cp1252Encoding encodeCp1252(std::string_view utf8)
 {
     Cp1252Encoding result;

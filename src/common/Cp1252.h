@@ -11,6 +11,9 @@ namespace quorvix {
 // same value, as Windows does), so decode followed by encode gives back
 // every byte.
 std::string decodeCp1252(std::string_view bytes);
+// The same as UTF-16 into `out`, which takes exactly bytes.size() units:
+// every character of the code page is a single unit.
+void decodeCp1252Utf16(std::string_view bytes, char16_t* out);
 
 struct Cp1252Encoding {
     std::string bytes;                     // valid when `unencodable` is empty

@@ -26,6 +26,14 @@ TEST(Cp1252, decodesEveryByteAndEncodesItBack)
         appendUtf8(expected, codePoint);
         EXPECT_EQ(decodeCp1252(std::string(1, static_cast<char>(byte))), expected) << int(byte);
     }
+
+    // The UTF-16 form says the same as the UTF-8 one, unit for byte.
+    std::u16string units(all.size(), u'?');
+    decodeCp1252Utf16(all, units.data());
+    std::string viaUnits;
+    for (const char16_t unit : units)
+        appendUtf8(viaUnits, unit);
+    EXPECT_EQ(viaUnits, decodeCp1252(all));
 }
 
 TEST(Cp1252, encodingNamesTheFirstCharacterOutsideTheCodePage)

@@ -25,7 +25,7 @@ QTextCharFormat coloured(const QColor& colour)
 
 QString decoded(const std::string& bytes)
 {
-    return QString::fromStdString(decodeCp1252(bytes));
+    return decodedCp1252(bytes);
 }
 
 // Shows `document` in `view`. The view drops the document it showed when
@@ -57,6 +57,13 @@ QTextDocument* cloneWithColours(const QTextDocument& document, QTextEdit& view)
 }
 
 } // namespace
+
+QString decodedCp1252(std::string_view bytes)
+{
+    QString text(static_cast<qsizetype>(bytes.size()), Qt::Uninitialized);
+    decodeCp1252Utf16(bytes, reinterpret_cast<char16_t*>(text.data()));
+    return text;
+}
 
 void emptyColouredView(QTextEdit& view)
 {

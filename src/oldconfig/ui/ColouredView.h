@@ -3,10 +3,16 @@
 #include "common/TextLines.h"
 
 #include <QColor>
+#include <QString>
+
+#include <string_view>
 
 class QTextEdit;
 
 namespace quorvix {
+
+// Old-config bytes (Windows-1252) as text for the views.
+QString decodedCp1252(std::string_view bytes);
 
 // Colours of the coloured view of an old config.
 inline const QColor kEntryNameColour{0, 0, 255};
