@@ -16,14 +16,7 @@ using S = Settings;
 // since the page was loaded; keyboard-only filling is refused.
 constexpr Settings::Flag kMinimumClicks = 3;
 
-struct Switch {
-    const char* name;
-    const char* caption;
-    const char* tooltip; // nullptr: none
-    Settings::Flag Settings::* field;
-};
-
-constexpr std::array<Switch, 3> kSwitches = {{
+constexpr std::array<FlagControl, 3> kSwitches = {{
     {"chkCfgHudcenterid", "An: Spielernamen mittig / Aus: links unten", nullptr,
      &S::CfgHudcenterid},
     {"chkCfgHudFS", "Fastswitch (Schneller Waffenwechsel)",
@@ -78,7 +71,7 @@ void HudPage::setupControls()
 void HudPage::setupSwitches(QVBoxLayout* frame)
 {
     for (std::size_t i = 0; i < kSwitches.size(); ++i) {
-        const Switch& row = kSwitches[i];
+        const FlagControl& row = kSwitches[i];
         QCheckBox* box = makeCheck(nullptr, row.name, row.caption, row.tooltip);
         frame->addWidget(box);
         m_switches[i] = box;
@@ -114,10 +107,7 @@ void HudPage::next()
         }
         record.*kDurations[i].field = text.toStdString();
     }
-    for (std::size_t i = 0; i < kSwitches.size(); ++i) {
-        if (m_switches[i]->isChecked())
-            record.*kSwitches[i].field = 1;
-    }
+    raiseChosenFlags(record, kSwitches, m_switches);
     if (clickCount() < kMinimumClicks) {
         reject(QStringLiteral("Alle Felder müssen ausgefüllt werden!"));
         return;

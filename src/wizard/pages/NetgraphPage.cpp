@@ -19,20 +19,13 @@ using S = Settings;
 // Clicks into the two size boxes needed since the page was loaded.
 constexpr Settings::Flag kMinimumClicks = 2;
 
-struct Option {
-    const char* name;
-    const char* caption;
-    const char* tooltip; // nullptr: none
-    Settings::Flag Settings::* field;
-};
-
-constexpr std::array<Option, 3> kModes = {{
+constexpr std::array<FlagControl, 3> kModes = {{
     {"optCfgNgraph1", "Modus 1", "grafisch", &S::CfgNgraph1},
     {"optCfgNgraph2", "Modus 2", "grafisch", &S::CfgNgraph2},
     {"optCfgNgraph3", "Modus 3", "Stats/Text", &S::CfgNgraph3},
 }};
 
-constexpr std::array<Option, 3> kPositions = {{
+constexpr std::array<FlagControl, 3> kPositions = {{
     {"optCfgNgraphP1", "Links", nullptr, &S::CfgNgraphP1},
     {"optCfgNgraphP2", "Mitte", nullptr, &S::CfgNgraphP2},
     {"optCfgNgraphP3", "Rechts", nullptr, &S::CfgNgraphP3},
@@ -57,15 +50,6 @@ constexpr std::array<Size, 2> kSizes = {{
     {"frmNetgraphBreite", "Netgraph-Breite (Standart: 150)", "txtCfgNetgwidth",
      "Breite des NetGraphs", &S::CfgNetgwidth, "Netgraph-Breite (Standart: 150"},
 }};
-
-void storeSelected(Settings& record, const std::array<Option, 3>& rows,
-                   const std::array<QRadioButton*, 3>& options)
-{
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        if (options[i]->isChecked())
-            record.*rows[i].field = 1;
-    }
-}
 
 } // namespace
 
@@ -118,7 +102,7 @@ void NetgraphPage::setupModeGroup(QVBoxLayout* frame)
     connect(m_off, &QCheckBox::toggled, this, &NetgraphPage::chkCfgNgraphAus_Click);
 
     for (std::size_t i = 0; i < kModes.size(); ++i) {
-        const Option& row = kModes[i];
+        const FlagControl& row = kModes[i];
         m_modes[i] = makeOption(nullptr, row.name, row.caption, row.tooltip);
         grid->addWidget(m_modes[i], 1, static_cast<int>(i));
     }
@@ -130,7 +114,7 @@ void NetgraphPage::setupPositionGroup(QVBoxLayout* frame)
     QGroupBox* group = makeFrame(nullptr, "frmCfgNetgPos", "Netgraph Position");
     auto* row = new QGridLayout(group);
     for (std::size_t i = 0; i < kPositions.size(); ++i) {
-        const Option& position = kPositions[i];
+        const FlagControl& position = kPositions[i];
         m_positions[i] = makeOption(nullptr, position.name, position.caption, position.tooltip);
         row->addWidget(m_positions[i], 0, static_cast<int>(i));
     }
@@ -182,13 +166,13 @@ void NetgraphPage::next()
         return;
 
     Settings& record = settings();
-    storeSelected(record, kModes, m_modes);
+    raiseChosenFlags(record, kModes, m_modes);
     for (std::size_t i = 0; i < kSizes.size(); ++i) {
         const QString text = m_sizes[i]->text();
         if (text != QString::fromUtf8(kSizes[i].keepWhen))
             record.*kSizes[i].field = text.toStdString();
     }
-    storeSelected(record, kPositions, m_positions);
+    raiseChosenFlags(record, kPositions, m_positions);
 
     if (clickCount() < kMinimumClicks) {
         reject(QStringLiteral("Alle Felder müssen ausgefüllt werden!"));

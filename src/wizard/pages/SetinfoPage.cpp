@@ -11,16 +11,9 @@ namespace {
 
 using S = Settings;
 
-struct Choice {
-    const char* name;
-    const char* caption;
-    const char* tooltip; // nullptr: none
-    Settings::Flag Settings::* field;
-};
-
 // Top to bottom, which is also the order Next reads them in. The trailing
 // blanks and the double blank in the crosshair tooltip are part of the texts.
-constexpr std::array<Choice, 7> kChoices = {{
+constexpr std::array<FlagControl, 7> kChoices = {{
     {"chkCfgHelpM", "Aktiviert die Ingame Hilfe Messages ", nullptr, &S::CfgHelpM},
     {"chkCfgMapbrief", "Mapbriefing ", nullptr, &S::CfgMapbrief},
     {"chkCfgfrendm", "Freunde Message ", nullptr, &S::Cfgfrendm},
@@ -51,7 +44,7 @@ void SetinfoPage::setupControls()
     QGroupBox* frame = makeFrame(this, "frmCfgSetinfo", "Setinfo Settings");
     auto* layout = new QVBoxLayout(frame);
     for (std::size_t i = 0; i < kChoices.size(); ++i) {
-        const Choice& row = kChoices[i];
+        const FlagControl& row = kChoices[i];
         QCheckBox* box = makeCheck(frame, row.name, row.caption, row.tooltip);
         layout->addWidget(box);
         m_boxes[i] = box;
@@ -61,11 +54,7 @@ void SetinfoPage::setupControls()
 
 void SetinfoPage::next()
 {
-    Settings& record = settings();
-    for (std::size_t i = 0; i < kChoices.size(); ++i) {
-        if (m_boxes[i]->isChecked())
-            record.*kChoices[i].field = 1;
-    }
+    raiseChosenFlags(settings(), kChoices, m_boxes);
     acceptAndMoveOn();
 }
 
