@@ -8,7 +8,7 @@ using namespace quorvix::test;
 
 namespace {
 
-const std::pair<const char*, Settings::Flag Settings::*> kButtons[] = {
+const ButtonFlag kButtons[] = {
     {"optCfgLAN", &Settings::CfgLAN}, {"optCfgStandleitung", &Settings::CfgStandleitung},
     {"optCfgDSL", &Settings::CfgDSL}, {"optCfgADSLfp", &Settings::CfgADSLfp},
     {"optCfgADSLCableAOL", &Settings::CfgADSLCableAOL}, {"optCfgQDSL", &Settings::CfgQDSL},
@@ -16,21 +16,7 @@ const std::pair<const char*, Settings::Flag Settings::*> kButtons[] = {
     {"optCfgISDN", &Settings::CfgISDN}, {"optCfgModem", &Settings::CfgModem},
     {"chkCfgDownL", &Settings::CfgDownL}};
 
-// The buttons whose flag is 1, in the order above.
-QStringList raised(const Settings& s)
-{
-    QStringList names;
-    for (const auto& [name, field] : kButtons)
-        if (s.*field != 0)
-            names << QString::fromLatin1(name);
-    return names;
-}
-
-void choose(WizardPage* page, const QStringList& names)
-{
-    for (const QString& name : names)
-        click(need<QAbstractButton>(page, qPrintable(name)));
-}
+QStringList raised(const Settings& s) { return raisedFlags(s, kButtons); }
 
 } // namespace
 
@@ -55,7 +41,7 @@ private slots:
         QFETCH(QStringList, expected);
         PageRun r;
         WizardPage* page = r.open(2);
-        choose(page, clicked);
+        clickAll(page, clicked);
         pressNext(page);
         QCOMPARE(raised(r.settings), expected);
         QCOMPARE(r.settings.ConnectionDone, 1);
@@ -66,20 +52,20 @@ private slots:
     {
         PageRun r;
         WizardPage* page = r.open(2);
-        choose(page, {"optCfgLAN", "chkCfgDownL"});
+        clickAll(page, {"optCfgLAN", "chkCfgDownL"});
         pressNext(page);
         pressBack(r.wizard.page(3));
         QVERIFY(r.showing(2) && raised(r.settings).isEmpty());
         QVERIFY(need<QAbstractButton>(page, "optCfgLAN")->isChecked()); // the screen as left
 
-        choose(page, {"optCfgModem", "chkCfgDownL"});
+        clickAll(page, {"optCfgModem", "chkCfgDownL"});
         pressNext(page);
         QCOMPARE(raised(r.settings), QStringList{"optCfgModem"});
 
         // A second run through the wizard, without Back, keeps the first flag.
         r.wizard.hidePage(3);
         r.open(2);
-        choose(page, {"optCfgDualISDN"});
+        clickAll(page, {"optCfgDualISDN"});
         pressNext(page);
         QCOMPARE(raised(r.settings), (QStringList{"optCfgDualISDN", "optCfgModem"}));
     }

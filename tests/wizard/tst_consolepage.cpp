@@ -13,26 +13,13 @@ const QString kOneColourOnly = QStringLiteral("Du darfst nur eine Farbe auswähl
 const QString kUnset = QStringLiteral("unset");
 const char* const kColourBoxes[] = {"chkCfgCGruen", "chkCfgCRot", "chkCfgCBlau", "chkCfgCWeiss"};
 
-// The buttons whose flag is 1.
-QStringList raised(const Settings& s)
-{
-    const std::pair<const char*, Settings::Flag> flags[] = {
-        {"optCfgCGS", s.CfgCGS}, {"chkCfgCdev", s.CfgCdev}, {"chkCfgCGruen", s.CfgCGruen},
-        {"chkCfgCRot", s.CfgCRot}, {"chkCfgCBlau", s.CfgCBlau}, {"chkCfgCWeiss", s.CfgCWeiss}};
-    QStringList names;
-    for (const auto& [name, value] : flags)
-        if (value != 0)
-            names << QString::fromLatin1(name);
-    return names;
-}
+const ButtonFlag kButtons[] = {
+    {"optCfgCGS", &Settings::CfgCGS}, {"chkCfgCdev", &Settings::CfgCdev},
+    {"chkCfgCGruen", &Settings::CfgCGruen}, {"chkCfgCRot", &Settings::CfgCRot},
+    {"chkCfgCBlau", &Settings::CfgCBlau}, {"chkCfgCWeiss", &Settings::CfgCWeiss}};
+QStringList raised(const Settings& s) { return raisedFlags(s, kButtons); }
 
 QLineEdit* rgbBox(WizardPage* page) { return need<QLineEdit>(page, "txtCfgConsoleRGB"); }
-
-void choose(WizardPage* page, const QStringList& names)
-{
-    for (const QString& name : names)
-        click(need<QAbstractButton>(page, qPrintable(name)));
-}
 
 } // namespace
 
@@ -106,7 +93,7 @@ private slots:
         PageRun r;
         r.settings.CfgConsoleRGB = kUnset.toStdString();
         WizardPage* page = r.open(6);
-        choose(page, clicked);
+        clickAll(page, clicked);
         fillBox(rgbBox(page), rgbText, rgbClicks);
         QCOMPARE(r.settings.ColorCount, rgbClicks);
         pressNext(page);
@@ -132,14 +119,14 @@ private slots:
     {
         PageRun r;
         WizardPage* page = r.open(6);
-        choose(page, {"optCfgCGS", "chkCfgCdev", "chkCfgCRot"});
+        clickAll(page, {"optCfgCGS", "chkCfgCdev", "chkCfgCRot"});
         fillBox(rgbBox(page), QStringLiteral("0 0 255"), 1);
         pressNext(page);
         QVERIFY(need<QAbstractButton>(page, "optCfgCGS")->isChecked());
         QVERIFY(need<QAbstractButton>(page, "chkCfgCdev")->isChecked());
 
         // Next only raises flags; an untouched RGB box keeps the stored text.
-        choose(page, {"optCfgCGL", "chkCfgCdev", "chkCfgCBlau"});
+        clickAll(page, {"optCfgCGL", "chkCfgCdev", "chkCfgCBlau"});
         pressNext(page);
         QCOMPARE(r.dialogs.texts(), QStringList{kOneColourOnly});
         QCOMPARE(r.settings.ConsoleDone, 1);
@@ -151,7 +138,7 @@ private slots:
     {
         PageRun r;
         WizardPage* page = r.open(6);
-        choose(page, {"chkCfgCdev", "chkCfgCRot"});
+        clickAll(page, {"chkCfgCdev", "chkCfgCRot"});
         fillBox(rgbBox(page), QStringLiteral("1 2 3"), 0);
         pressNext(page);
         pressBack(r.wizard.page(7));
@@ -169,7 +156,7 @@ private slots:
     {
         PageRun r;
         WizardPage* page = r.open(6);
-        choose(page, {"chkCfgCRot"});
+        clickAll(page, {"chkCfgCRot"});
         pressNext(page);
         // A later run through the wizard shows the page again as left; the
         // still ticked box counts a second time.
@@ -177,7 +164,7 @@ private slots:
         r.open(6);
         pressNext(page);
         QCOMPARE(r.dialogs.texts(), QStringList{kOneColourOnly});
-        choose(page, {"chkCfgCRot"});
+        clickAll(page, {"chkCfgCRot"});
         pressNext(page);
         QCOMPARE(r.dialogs.messages.size(), 1);
         QCOMPARE(raised(r.settings), QStringList{"chkCfgCRot"});

@@ -8,26 +8,12 @@ using namespace quorvix::test;
 
 namespace {
 
-const std::pair<const char*, Settings::Flag Settings::*> kButtons[] = {
+const ButtonFlag kButtons[] = {
     {"optCfgEAX", &Settings::CfgEAX}, {"chkCfgSoundHLV", &Settings::CfgSoundHLV},
     {"chkCfgSoundSoundprob", &Settings::CfgSoundSoundprob},
     {"chkCfgSoundHighQ", &Settings::CfgSoundHighQ}};
 
-// The buttons whose flag is 1, in the order above.
-QStringList raised(const Settings& s)
-{
-    QStringList names;
-    for (const auto& [name, field] : kButtons)
-        if (s.*field != 0)
-            names << QString::fromLatin1(name);
-    return names;
-}
-
-void choose(WizardPage* page, const QStringList& names)
-{
-    for (const QString& name : names)
-        click(need<QAbstractButton>(page, qPrintable(name)));
-}
+QStringList raised(const Settings& s) { return raisedFlags(s, kButtons); }
 
 } // namespace
 
@@ -52,7 +38,7 @@ private slots:
         QFETCH(QStringList, expected);
         PageRun r;
         WizardPage* page = r.open(4);
-        choose(page, clicked);
+        clickAll(page, clicked);
         pressNext(page);
         QCOMPARE(raised(r.settings), expected);
         QCOMPARE(r.settings.SoundDone, 1);
@@ -63,11 +49,11 @@ private slots:
     {
         PageRun r;
         WizardPage* page = r.open(4);
-        choose(page, {"optCfgEAX", "chkCfgSoundHLV"});
+        clickAll(page, {"optCfgEAX", "chkCfgSoundHLV"});
         pressNext(page);
         pressBack(r.wizard.page(5));
         QVERIFY(r.showing(4) && need<QAbstractButton>(page, "chkCfgSoundHLV")->isChecked());
-        choose(page, {"optCfgA3D"});
+        clickAll(page, {"optCfgA3D"});
         pressNext(page);
         QCOMPARE(raised(r.settings), QStringList{"chkCfgSoundHLV"});
         QCOMPARE(r.settings.SoundDone, 1);
