@@ -27,9 +27,14 @@ std::optional<QString> ScriptedDialogs::openFileName(QWidget*, const QString& ti
     fileDialogs.append({title, filter, presetPath});
     if (chosenFiles.empty())
         return std::nullopt;
-    auto chosen = chosenFiles.front();
+    // A cancel is an empty optional; the path is copied out as a plain text
+    // first, which also keeps GCC 12 from a false "maybe uninitialized".
+    const bool cancelled = !chosenFiles.front().has_value();
+    const QString path = chosenFiles.front().value_or(QString());
     chosenFiles.pop_front();
-    return chosen;
+    if (cancelled)
+        return std::nullopt;
+    return path;
 }
 
 bool ScriptedDialogs::openUrl(const QUrl& url)
