@@ -82,14 +82,8 @@ void HudPage::setupDurations(QVBoxLayout* frame)
 {
     for (std::size_t i = 0; i < kDurations.size(); ++i) {
         const Duration& row = kDurations[i];
-        QGroupBox* group = makeFrame(nullptr, row.frameName, row.frameCaption);
-        auto* inner = new QVBoxLayout(group);
-        ClickLineEdit* box = makeClickBox(QString::fromLatin1(row.boxName), true);
-        box->setToolTip(QString::fromUtf8(row.tooltip));
-        box->setAccessibleName(group->title());
-        inner->addWidget(box);
-        frame->addWidget(group);
-        m_durations[i] = box;
+        m_durations[i] = makeFramedClickBox(frame, row.frameName, row.frameCaption,
+                                            row.boxName, row.tooltip, true);
     }
 }
 

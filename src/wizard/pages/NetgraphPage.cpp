@@ -125,14 +125,8 @@ void NetgraphPage::setupSizeGroups(QVBoxLayout* frame)
 {
     for (std::size_t i = 0; i < kSizes.size(); ++i) {
         const Size& row = kSizes[i];
-        QGroupBox* group = makeFrame(nullptr, row.frameName, row.frameCaption);
-        auto* inner = new QVBoxLayout(group);
-        ClickLineEdit* box = makeClickBox(QString::fromLatin1(row.boxName), true);
-        box->setToolTip(QString::fromUtf8(row.tooltip));
-        box->setAccessibleName(group->title());
-        inner->addWidget(box);
-        frame->addWidget(group);
-        m_sizes[i] = box;
+        m_sizes[i] = makeFramedClickBox(frame, row.frameName, row.frameCaption, row.boxName,
+                                        row.tooltip, true);
     }
 }
 

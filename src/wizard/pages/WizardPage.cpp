@@ -3,6 +3,7 @@
 #include "ui/ClickLineEdit.h"
 #include "ui/UserDialogs.h"
 #include "wizard/TypedText.h"
+#include "wizard/pages/PageControls.h"
 #include "wizard/pages/PageTable.h"
 #include "wizard/pages/Wizard.h"
 
@@ -130,6 +131,21 @@ ClickLineEdit* WizardPage::makeClickBox(const QString& objectName, bool countsCl
     box->setObjectName(objectName);
     if (countsClicks)
         connect(box, &ClickLineEdit::clicked, this, &WizardPage::countClick);
+    return box;
+}
+
+ClickLineEdit* WizardPage::makeFramedClickBox(QVBoxLayout* into, const char* frameName,
+                                              const char* frameCaption, const char* boxName,
+                                              const char* tooltip, bool countsClicks)
+{
+    QGroupBox* frame = makeFrame(nullptr, frameName, frameCaption);
+    auto* inner = new QVBoxLayout(frame);
+    ClickLineEdit* box = makeClickBox(QString::fromLatin1(boxName), countsClicks);
+    if (tooltip)
+        box->setToolTip(QString::fromUtf8(tooltip));
+    box->setAccessibleName(frame->title());
+    inner->addWidget(box);
+    into->addWidget(frame);
     return box;
 }
 

@@ -59,6 +59,10 @@ protected:
     // A text box under the click rule; a click empties it and, when
     // `countsClicks` is set, raises this page's click counter.
     ClickLineEdit* makeClickBox(const QString& objectName, bool countsClicks = false);
+    // Such a box alone in a frame of its own, the frame added to `into`.
+    ClickLineEdit* makeFramedClickBox(QVBoxLayout* into, const char* frameName,
+                                      const char* frameCaption, const char* boxName,
+                                      const char* tooltip, bool countsClicks);
     // Raises the page's click counter by one (saturating at 32767).
     void countClick();
 
