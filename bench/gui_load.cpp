@@ -36,6 +36,11 @@ public:
     {
         return m_file;
     }
+    std::optional<QString> saveFileName(QWidget*, const QString&, const QString&,
+                                        const QString&) override
+    {
+        return m_file;
+    }
     bool openUrl(const QUrl&) override { return true; }
 
 private:

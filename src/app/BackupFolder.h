@@ -1,6 +1,11 @@
 #pragma once
 
+#include "oldconfig/Backup.h"
+
 #include <QString>
+
+class QDateTime;
+class QLocale;
 
 namespace quorvix {
 
@@ -12,5 +17,10 @@ QString chooseBackupFolder(const QString& programFolder, const QString& userFold
 // The same for the running program: the folder of the executable, else the
 // user's data folder for Quorvix.
 QString defaultBackupFolder();
+
+// The backup's date and time in the locale's short formats. A two-digit
+// year is widened to four and seconds are added where the short time
+// format has none: a backup is told apart by the second it was made.
+BackupStamp backupStamp(const QLocale& locale, const QDateTime& when);
 
 } // namespace quorvix

@@ -3,8 +3,10 @@
 #include "app/BackupFolder.h"
 #include "app/FilePaths.h"
 #include "app/InfoWindow.h"
+#include "app/RestoreWindow.h"
 #include "common/Addresses.h"
 #include "oldconfig/Backup.h"
+#include "oldconfig/BackupHistory.h"
 #include "oldconfig/ConfigFile.h"
 #include "oldconfig/EntryMeter.h"
 #include "oldconfig/ui/ColouredView.h"
@@ -14,6 +16,7 @@
 #include "writer/WriteConfig.h"
 
 #include <QApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -54,6 +57,17 @@ constexpr const char* kNoBinds = "In der Config sind KEINE Bind's enthalten";
 constexpr const char* kNoBindsTitle = "CS Quorvix 03c";
 constexpr const char* kMade =
     "Die neue Config ist erstellt worden.Du kannst sofort mit spielen anfangen.";
+constexpr const char* kRefused = "Es wurde keine neue Config begonnen:\n%1";
+constexpr const char* kTooLarge = "%1\n\nDeine Config bleibt, wie sie ist.";
+constexpr const char* kChangedOnDisk =
+    "Die Config %1 wurde geändert, seit Quorvix sie geladen hat (zum Beispiel vom Spiel "
+    "beim Beenden oder von einem anderen Programm).\n\n"
+    "Die neue Config übernimmt die Bind-Zeilen der Datei, wie sie jetzt ist: %2 statt %3. "
+    "Die jetzige Datei wird vorher im Backup-Verlauf gesichert.\n\n"
+    "Soll die neue Config jetzt erstellt werden? Mit \"Nein\" bleibt alles, wie es ist.";
+constexpr const char* kHistoryFailed =
+    "Die Config konnte nicht im Backup-Verlauf gesichert werden, darum wurde nichts "
+    "geschrieben:\n%1";
 constexpr const char* kMakeFailed =
     "Die neue Config konnte nicht geschrieben werden:\n%1\n\n"
     "Deine alte Config ist unverändert geblieben. Du kannst es nach dem "
@@ -198,6 +212,9 @@ void MainWindow::setupMenu()
     open->setObjectName(QStringLiteral("mnuOpen"));
     open->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     connect(open, &QAction::triggered, this, [this] { mnuOpen_Click(); });
+    QAction* restore = file->addAction(text("Backup wiederherstellen…"));
+    restore->setObjectName(QStringLiteral("mnuRestore"));
+    connect(restore, &QAction::triggered, this, [this] { mnuRestore_Click(); });
     QAction* end = file->addAction(text("Beenden"));
     end->setObjectName(QStringLiteral("mnuEnd"));
     end->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
@@ -235,9 +252,20 @@ void MainWindow::setClock(Clock clock)
     m_clock = std::move(clock);
 }
 
+void MainWindow::setStampLocale(const QLocale& locale)
+{
+    m_stampLocale = locale;
+}
+
 QString MainWindow::backupFolder() const
 {
     return m_backupFolder.isEmpty() ? defaultBackupFolder() : m_backupFolder;
+}
+
+QString MainWindow::historyFolder() const
+{
+    const QString folder = backupFolder();
+    return folder.isEmpty() ? QString() : QDir(folder).filePath(QString::fromLatin1(kHistoryFolderName));
 }
 
 void MainWindow::Form_Load()
@@ -246,34 +274,55 @@ void MainWindow::Form_Load()
     // A cancelled dialog keeps the file name it had.
     if (const auto chosen = m_dialogs.openFileName(this, text(says::kDialogTitle),
                                                    text(says::kDialogFilter), m_chosenPath))
-        m_chosenPath = *chosen;
+        m_chosenPath = recoverChosenPath(*chosen);
 
+    loadChosen();
+}
+
+void MainWindow::loadChosen()
+{
     const auto path = toFsPath(m_chosenPath);
     // The file of a running wizard is the run's: reloading it now would
     // swap the lines the run will carry over.
     if (m_runHoldsTarget && sameFile(m_chosenPath, m_runTarget))
         return;
-    std::error_code missing;
-    if (!std::filesystem::is_regular_file(path, missing))
+    // Pipes, devices and folders are never read; a missing file is a new,
+    // empty config.
+    std::error_code ec;
+    const auto status = std::filesystem::status(path, ec);
+    const bool exists = std::filesystem::exists(status);
+    if (exists && !std::filesystem::is_regular_file(status))
         return;
-    try {
-        clearReadOnly(path);
-    } catch (const FileError&) {
-        return;
+    if (exists) {
+        try {
+            clearReadOnly(path);
+        } catch (const FileError&) {
+            return;
+        }
     }
     emptyColouredView(*m_rtb);
     // While a run is going on, its old lines stay the working list.
     if (m_runHoldsTarget)
         return;
-    RawLines lines;
     try {
-        lines = readLines(path);
+        LoadedConfig loaded = loadConfig(path);
+        m_loaded = std::move(loaded);
+        fillList();
+        appendColouredEntries(*m_rtb, m_loaded.lines);
+    } catch (const ConfigTooLarge& error) {
+        m_dialogs.fail(this, text(says::kTooLarge).arg(QString::fromUtf8(error.what())));
     } catch (const FileError&) {
-        return;
+        // The load step ends silently; the working list stays the file it
+        // was read from, which "Neue Config" tells apart from this one.
+    } catch (const std::bad_alloc&) {
+        // Too large for the memory there is: the views are dropped so that
+        // they do not show half a file, and nothing is loaded.
+        emptyColouredView(*m_rtb);
+        m_loaded = LoadedConfig{};
+        m_lstConfig->clear();
+        m_dialogs.fail(this, text(says::kTooLarge).arg(QString::fromUtf8(ConfigTooLarge(
+            "Die Datei " + path.filename().string() + " ist zu gro\u00DF f\u00FCr eine Config.").what())));
     }
-    m_lines = std::move(lines);
-    fillList();
-    appendColouredEntries(*m_rtb, m_lines);
 }
 
 void MainWindow::mnuOpen_Click()
@@ -301,6 +350,14 @@ void MainWindow::cmdCfgNeu_Click()
     // its file; one that did keeps it until its config is made.
     if (m_settings.LastStep < kPageCount)
         m_runHoldsTarget = false;
+
+    // The working list must be the chosen file's lines (or the file a new,
+    // empty one); otherwise nothing happens at all, not even the backup.
+    if (const std::string why = whyRunRefused(m_loaded, toFsPath(m_chosenPath)); !why.empty()) {
+        m_dialogs.fail(this, text(says::kRefused).arg(QString::fromStdString(why)));
+        show();
+        return;
+    }
 
     // The answer is kept as the classic message-box code: 6 Yes, 7 No.
     const bool backup = m_dialogs.askYesNo(this, text(says::kBackupQuestion));
@@ -330,7 +387,14 @@ void MainWindow::cfgbackup()
         if (folder.isEmpty())
             throw FileError("Kein beschreibbarer Ordner für das Backup");
         const QString file = QDir(folder).filePath(QString::fromLatin1(kBackupFileName));
-        writeBackup(toFsPath(file), m_lines, m_clock());
+        const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(
+            m_clock().time_since_epoch()).count();
+        writeBackup(toFsPath(file), m_loaded.lines,
+                    backupStamp(m_stampLocale, QDateTime::fromSecsSinceEpoch(seconds)));
+        // The history keeps the file's own bytes: configBACKUP.cfg is
+        // replaced by every backup, an entry never is.
+        if (!m_loaded.isNew)
+            addToHistory(snapshotConfig(m_loaded.path), m_loaded.path);
     } catch (const FileError&) {
         m_dialogs.fail(this, text(says::kBackupFailed));
         return;
@@ -354,9 +418,25 @@ void MainWindow::cmdMakeCFG_Click()
 
     MadeConfig made;
     try {
+        // The file as it is now decides what is carried over; it is kept in
+        // the history before it is replaced, whatever the backup answer was.
+        const MakePlan plan = planMake(m_loaded);
+        if (plan.changedOnDisk && !makeAfterChangeOnDisk(plan)) {
+            m_settings.MakeCount = makesBefore;
+            return;
+        }
+        if (plan.now.exists) {
+            try {
+                addToHistory(plan.now, m_loaded.path);
+            } catch (const FileError& error) {
+                m_settings.MakeCount = makesBefore;
+                m_dialogs.fail(this, text(says::kHistoryFailed).arg(QString::fromUtf8(error.what())));
+                return;
+            }
+        }
         made = makeConfigFile(
-            toFsPath(m_runTarget),
-            [this](LineOutput& out) { WriteConfig(m_settings, out); }, m_lines);
+            m_loaded.path, [this](LineOutput& out) { WriteConfig(m_settings, out); }, plan.carried);
+        m_loaded.lines = plan.carried;
     } catch (const FileError& error) {
         // The old file is untouched, so the one make of this run is not
         // used up: the user may fix the cause and try again.
@@ -365,19 +445,53 @@ void MainWindow::cmdMakeCFG_Click()
         return;
     }
     m_runHoldsTarget = false;
-    if (m_lines.empty())
+    if (m_loaded.lines.empty())
         m_dialogs.inform(this, text(says::kNoBinds), text(says::kNoBindsTitle));
+    // From here on the working list is the made file's.
+    m_loaded.isNew = false;
+    m_loaded.fingerprint = made.fingerprint;
+    m_loaded.identity = {};
+    currentIdentity(m_loaded.path, m_loaded.identity);
     ViewConfig(made.lines);
+}
+
+bool MainWindow::makeAfterChangeOnDisk(const MakePlan& plan)
+{
+    return m_dialogs.askYesNo(this, text(says::kChangedOnDisk)
+                                        .arg(fromFsPath(m_loaded.path))
+                                        .arg(bindLineCount(plan.carried))
+                                        .arg(bindLineCount(m_loaded.lines)));
+}
+
+void MainWindow::addToHistory(const ConfigSnapshot& snapshot, const std::filesystem::path& file)
+{
+    const QString folder = historyFolder();
+    if (folder.isEmpty())
+        throw FileError("Kein beschreibbarer Ordner f\u00FCr den Backup-Verlauf");
+    const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(m_clock().time_since_epoch());
+    BackupHistory(toFsPath(folder)).add(file, snapshot.bytes, seconds.count());
+}
+
+void MainWindow::mnuRestore_Click()
+{
+    if (!m_restore) {
+        m_restore = new RestoreWindow(m_dialogs, this);
+        connect(m_restore, &RestoreWindow::restored, this, [this](const QString& file) {
+            m_chosenPath = file;
+            loadChosen();
+        });
+    }
+    m_restore->showHistory(historyFolder(), m_stampLocale);
 }
 
 void MainWindow::ViewConfig(const RawLines& newLines)
 {
-    m_lines = newLines;
+    m_loaded.lines = newLines;
     fillList();
     m_lstConfig->show();
 
-    m_lblCfg->setText(QString::fromStdString(entryCountText(m_lines.size())));
-    const Rating rating = rateConfig(m_lines.size());
+    m_lblCfg->setText(QString::fromStdString(entryCountText(m_loaded.lines.size())));
+    const Rating rating = rateConfig(m_loaded.lines.size());
     QPalette palette = m_lblCfgoMeterStatus->palette();
     palette.setColor(QPalette::WindowText, QColor::fromRgb(rating.rgb));
     m_lblCfgoMeterStatus->setPalette(palette);
@@ -389,8 +503,8 @@ void MainWindow::ViewConfig(const RawLines& newLines)
 void MainWindow::fillList()
 {
     QStringList items;
-    items.reserve(static_cast<qsizetype>(m_lines.size()));
-    for (const RawLine& line : m_lines)
+    items.reserve(static_cast<qsizetype>(m_loaded.lines.size()));
+    for (const RawLine& line : m_loaded.lines)
         items.append(decodedCp1252(line));
     m_lstConfig->clear();
     m_lstConfig->addItems(items);

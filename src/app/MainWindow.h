@@ -5,12 +5,16 @@
 // starts the Wizard, whose pages fill the Settings record, and on "Erstelle
 // Config" hands Settings to WriteConfig and the working list to the make
 // transaction (oldconfig), which replaces the file in one step or not at
-// all. Nothing on disk changes before that; the backup is the one other
-// file it writes.
+// all. Nothing on disk changes before that; the backup and its history are
+// the other files it writes. The working list always belongs to the file it
+// was read from (LoadedConfig): a run starts only on that file, and the
+// make carries the file's lines as they are on disk by then.
 
 #include "common/TextLines.h"
+#include "oldconfig/LoadedConfig.h"
 #include "wizard/Settings.h"
 
+#include <QLocale>
 #include <QMainWindow>
 #include <QPointer>
 
@@ -26,6 +30,7 @@ class QTextEdit;
 namespace quorvix {
 
 class InfoWindow;
+class RestoreWindow;
 class UserDialogs;
 class Wizard;
 
@@ -44,13 +49,17 @@ public:
     // Where "configBACKUP.cfg" is written; unset, the program's folder or,
     // when that cannot be written, the user's data folder for Quorvix.
     void setBackupFolder(const QString& folder);
-    // The time stamped into backups.
+    // The time stamped into backups, and the locale whose short date and
+    // time formats show it (the system's unless set).
     void setClock(Clock clock);
+    void setStampLocale(const QLocale& locale);
+    // Where the backup history lives: beside "configBACKUP.cfg".
+    QString historyFolder() const;
 
     Settings& settings() { return m_settings; }
     Wizard& wizard() { return *m_wizard; }
     // The working list: the old config's lines, after a make the new ones.
-    const RawLines& workingList() const { return m_lines; }
+    const RawLines& workingList() const { return m_loaded.lines; }
     // The file name of the open-file dialog.
     const QString& chosenPath() const { return m_chosenPath; }
 
@@ -59,6 +68,7 @@ public:
     void mnuOpen_Click();
     void mnuEnd_Click();
     void mnuInfo_Click();
+    void mnuRestore_Click();
 
 private:
     void setupWindow();
@@ -67,6 +77,9 @@ private:
     void setupMenu();
     void setupWizard();
 
+    void loadChosen();
+    bool makeAfterChangeOnDisk(const MakePlan& plan);
+    void addToHistory(const ConfigSnapshot& snapshot, const std::filesystem::path& file);
     void cfgbackup();
     void ViewConfig(const RawLines& newLines);
     void fillList();
@@ -77,8 +90,9 @@ private:
     Settings m_settings;
     Wizard* m_wizard = nullptr;
     QPointer<InfoWindow> m_info;
+    QPointer<RestoreWindow> m_restore;
 
-    RawLines m_lines;
+    LoadedConfig m_loaded;
     QString m_chosenPath;
     // The file a started wizard run will replace. While the run holds it
     // (from "Neue Config" until the make, or until a new run is started
@@ -88,6 +102,7 @@ private:
 
     QString m_backupFolder;
     Clock m_clock;
+    QLocale m_stampLocale = QLocale::system();
 
     QTextEdit* m_rtb = nullptr;
     QListWidget* m_lstConfig = nullptr;

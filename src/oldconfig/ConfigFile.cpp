@@ -4,13 +4,18 @@
 #include "oldconfig/FileLineOutput.h"
 #include "oldconfig/ShownPath.h"
 
+#include "oldconfig/LoadedConfig.h"
+
+#include <chrono>
 #include <cstdint>
 #include <memory>
+#include <algorithm>
 #include <random>
 #include <system_error>
 
 #ifndef _WIN32
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -74,7 +79,7 @@ std::unique_ptr<FileLineOutput> createTempFile(const fs::path& target)
     for (int attempt = 0;; ++attempt) {
         const fs::path candidate = tempNameFor(target, random);
         try {
-            return std::make_unique<FileLineOutput>(candidate, FileLineOutput::Open::CreateNew);
+            return std::make_unique<FileLineOutput>(candidate, FileLineOutput::Open::CreateNew, target);
         } catch (const FileError&) {
             std::error_code ec;
             if (attempt < 16 && fs::exists(candidate, ec))
@@ -85,15 +90,49 @@ std::unique_ptr<FileLineOutput> createTempFile(const fs::path& target)
     }
 }
 
-// The new file takes the old one's permissions (a replaced file should not
-// suddenly be readable by others), with the owner's write permission back
-// so that the file is as writable as truncating it would have left it.
+bool isTempName(const std::string& name)
+{
+    constexpr std::size_t kTail = 1 + 12 + 4;   // ".<12 hex>.tmp"
+    if (name.size() < 2 + kTail || name[0] != '.' || !name.ends_with(".tmp"))
+        return false;
+    const std::size_t dot = name.size() - kTail;
+    return name[dot] == '.'
+        && std::all_of(name.begin() + static_cast<std::ptrdiff_t>(dot) + 1, name.end() - 4,
+                       [](char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f'); });
+}
+
+// A make killed half way leaves its temporary file behind; the next one in
+// the folder clears it. Files younger than a few minutes may belong to a
+// second Quorvix writing at this very moment and stay.
+void removeStaleTempFiles(const fs::path& folder)
+{
+    std::error_code ec;
+    const auto oldEnough = fs::file_time_type::clock::now() - std::chrono::minutes(5);
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        std::error_code ignored;
+        if (isTempName(it->path().filename().string())
+            && fs::is_regular_file(it->symlink_status(ignored))
+            && fs::last_write_time(it->path(), ignored) < oldEnough)
+            fs::remove(it->path(), ignored);
+    }
+}
+
+// The new file takes the old one's owner and group where the program may
+// set them (run as root on a player's file, it must stay the player's) and
+// its permissions (a replaced file should not suddenly be readable by
+// others), with the owner's write permission back so that the file is as
+// writable as truncating it would have left it.
 void adoptPermissions(const fs::path& temp, const fs::path& target)
 {
     std::error_code ec;
     const auto status = fs::status(target, ec);
     if (ec || !fs::is_regular_file(status))
         return;
+#ifndef _WIN32
+    struct stat st {};
+    if (::stat(target.c_str(), &st) == 0 && ::chown(temp.c_str(), st.st_uid, st.st_gid) != 0)
+        (void)::chown(temp.c_str(), static_cast<uid_t>(-1), st.st_gid);
+#endif
     fs::permissions(temp, status.permissions() | fs::perms::owner_read | fs::perms::owner_write,
                     fs::perm_options::replace, ec);
 }
@@ -110,6 +149,17 @@ void syncFolder(const fs::path& folder)
 #else
     (void)folder;
 #endif
+}
+
+// The player knows the config, not our temporary file: a message that
+// names the one names the other.
+std::string namingTarget(std::string text, const fs::path& temp, const fs::path& target)
+{
+    for (const std::string& name : {shownPath(temp), temp.string()}) {
+        for (auto at = text.find(name); at != std::string::npos; at = text.find(name, at))
+            text.replace(at, name.size(), shownPath(target));
+    }
+    return text;
 }
 
 void discard(std::unique_ptr<FileLineOutput> out, const fs::path& temp)
@@ -186,6 +236,9 @@ void replaceFileAtomically(const fs::path& requestedTarget,
         throw FileError(shownPath(target) + " ist ein Ordner und keine Datei.");
     if (!fs::is_directory(folderOf(target), ec))
         throw FileError("Der Ordner " + shownPath(folderOf(target)) + " existiert nicht.");
+    if (fs::exists(target, ec) && !fs::is_regular_file(target, ec))
+        throw FileError(shownPath(target) + " ist keine normale Datei und wird nicht ersetzt.");
+    removeStaleTempFiles(folderOf(target));
 
     auto out = createTempFile(target);
     const fs::path temp = out->file();
@@ -199,9 +252,9 @@ void replaceFileAtomically(const fs::path& requestedTarget,
         fs::rename(temp, target, ec);
         if (ec)
             throw FileError("Die Datei " + shownPath(target) + " kann nicht ersetzt werden.");
-    } catch (const FileError&) {
+    } catch (const FileError& error) {
         discard(std::move(out), temp);
-        throw;
+        throw FileError(namingTarget(error.what(), temp, target));
     } catch (const std::exception&) {
         // Whatever went wrong while the lines were made, the caller gets
         // one kind of error with a text fit for the user.
@@ -228,7 +281,9 @@ MadeConfig makeConfigFile(const fs::path& target,
             writeBindLines(out, oldLines);
         },
         [&](const fs::path& written) {
-            made.lines = readLines(written);
+            const std::string bytes = readFileBytes(written);
+            made.fingerprint = fingerprintOf(bytes);
+            made.lines = splitLines(bytes);
             markReadOnly(written);
         });
     return made;

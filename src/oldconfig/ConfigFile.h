@@ -2,6 +2,7 @@
 
 #include "common/TextLines.h"
 
+#include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -21,8 +22,10 @@ bool isMarkedReadOnly(const std::filesystem::path& file);
 
 // Replaces `target` in one step: `fill` writes to a temporary file in the
 // same folder, which is flushed and renamed over `target` only when all of
-// it was written. Any failure removes the temporary file, leaves `target`
-// untouched and throws FileError.
+// it was written; it keeps the old file's owner, group and permissions.
+// Any failure removes the temporary file, leaves `target` untouched and
+// throws FileError naming `target`. Temporary files a killed make left in
+// the folder are removed first; anything but a regular file is refused.
 void replaceFileAtomically(const std::filesystem::path& target,
                            const std::function<void(LineOutput&)>& fill);
 
@@ -36,6 +39,7 @@ void replaceFileAtomically(const std::filesystem::path& target,
 
 struct MadeConfig {
     RawLines lines;   // the new file read back
+    std::uint64_t fingerprint = 0;
 };
 
 // Making the config as one transaction: the generated lines (`writeGenerated`),

@@ -43,12 +43,14 @@ bool syncToDisk(std::FILE* stream)
 
 } // namespace
 
-FileLineOutput::FileLineOutput(const std::filesystem::path& file, Open mode)
+FileLineOutput::FileLineOutput(const std::filesystem::path& file, Open mode,
+                               const std::filesystem::path& shownAs)
     : m_file(file)
+    , m_shownFile(shownAs.empty() ? file : shownAs)
     , m_stream(openStream(file, mode))
 {
     if (!m_stream)
-        throw FileError("Die Datei " + shownPath(file) + " kann nicht angelegt werden.");
+        throw FileError("Die Datei " + shownPath(m_shownFile) + " kann nicht angelegt werden.");
     m_buffer.reserve(kBlockSize + 1024);
 }
 
@@ -102,7 +104,7 @@ void FileLineOutput::close()
 
 void FileLineOutput::fail() const
 {
-    throw FileError("Die Datei " + shownPath(m_file)
+    throw FileError("Die Datei " + shownPath(m_shownFile)
                     + " konnte nicht vollst\u00E4ndig geschrieben werden"
                       " (ist der Datentr\u00E4ger voll?).");
 }

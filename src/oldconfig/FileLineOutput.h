@@ -20,8 +20,10 @@ public:
         Overwrite,   // creates or truncates
     };
 
-    // Throws FileError when the file cannot be opened.
-    FileLineOutput(const std::filesystem::path& file, Open mode);
+    // Throws FileError when the file cannot be opened. Messages name
+    // `shownAs` when given (the config a temporary file stands in for).
+    FileLineOutput(const std::filesystem::path& file, Open mode,
+                   const std::filesystem::path& shownAs = {});
     ~FileLineOutput() override;
 
     FileLineOutput(const FileLineOutput&) = delete;
@@ -41,6 +43,7 @@ private:
     [[noreturn]] void fail() const;
 
     std::filesystem::path m_file;
+    std::filesystem::path m_shownFile;
     std::FILE* m_stream = nullptr;
     std::string m_buffer;
 };

@@ -41,6 +41,18 @@ std::optional<QString> QtUserDialogs::openFileName(QWidget* parent, const QStrin
     return chosen;
 }
 
+std::optional<QString> QtUserDialogs::saveFileName(QWidget* parent, const QString& title,
+                                                   const QString& filter,
+                                                   const QString& presetPath)
+{
+    // The question naming the target comes from the program itself.
+    const QString chosen = QFileDialog::getSaveFileName(parent, title, presetPath, filter, nullptr,
+                                                        QFileDialog::DontConfirmOverwrite);
+    if (chosen.isEmpty())
+        return std::nullopt;
+    return chosen;
+}
+
 bool QtUserDialogs::openUrl(const QUrl& url)
 {
     return QDesktopServices::openUrl(url);

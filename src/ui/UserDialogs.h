@@ -30,6 +30,11 @@ public:
                                                 const QString& filter,
                                                 const QString& presetPath) = 0;
 
+    // The save-file dialog: a file that need not exist yet; nothing on cancel.
+    virtual std::optional<QString> saveFileName(QWidget* parent, const QString& title,
+                                                const QString& filter,
+                                                const QString& presetPath) = 0;
+
     // Asks the desktop to open an address; false when nothing could.
     virtual bool openUrl(const QUrl& url) = 0;
 
@@ -49,6 +54,9 @@ public:
                                         QMessageBox::StandardButtons buttons,
                                         QMessageBox::Icon icon) override;
     std::optional<QString> openFileName(QWidget* parent, const QString& title,
+                                        const QString& filter,
+                                        const QString& presetPath) override;
+    std::optional<QString> saveFileName(QWidget* parent, const QString& title,
                                         const QString& filter,
                                         const QString& presetPath) override;
     bool openUrl(const QUrl& url) override;

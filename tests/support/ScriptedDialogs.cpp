@@ -37,6 +37,13 @@ std::optional<QString> ScriptedDialogs::openFileName(QWidget*, const QString& ti
     return path;
 }
 
+std::optional<QString> ScriptedDialogs::saveFileName(QWidget* parent, const QString& title,
+                                                     const QString& filter,
+                                                     const QString& presetPath)
+{
+    return openFileName(parent, title, filter, presetPath);
+}
+
 bool ScriptedDialogs::openUrl(const QUrl& url)
 {
     openedUrls.append(url);

@@ -30,6 +30,10 @@ public:
     std::optional<QString> openFileName(QWidget* parent, const QString& title,
                                         const QString& filter,
                                         const QString& presetPath) override;
+    // Answered from `chosenFiles` too, and recorded in `fileDialogs`.
+    std::optional<QString> saveFileName(QWidget* parent, const QString& title,
+                                        const QString& filter,
+                                        const QString& presetPath) override;
     bool openUrl(const QUrl& url) override;
 
     // Answers for Yes/No questions, used in order; without one, Yes.
