@@ -5,6 +5,7 @@
 #include "common/Addresses.h"
 #include "oldconfig/ui/ColouredView.h"
 #include "oldconfig/ConfigFile.h"
+#include "oldconfig/LoadedConfig.h"
 #include "support/FileBytes.h"
 #include "support/PageDriver.h"
 #include "support/ScriptedDialogs.h"
@@ -25,7 +26,13 @@
 #include <QTextEdit>
 #include <QTextLayout>
 
+#include <QPlainTextEdit>
+
 #include <memory>
+
+#include <sys/fsuid.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace quorvix;
 using namespace quorvix::test;
@@ -43,18 +50,37 @@ const QString kMade = QStringLiteral(
     "Die neue Config ist erstellt worden.Du kannst sofort mit spielen anfangen.");
 const QString kRed = QStringLiteral("*rofl*Weniger als 200 Einträge...*nap like*");
 const QDateTime kBackupTime(QDate(2026, 12, 6), QTime(16, 5, 9));
+const QString kRefused = QStringLiteral("Es wurde keine neue Config begonnen:\n");
+const QString kNotLoaded = kRefused + QStringLiteral("Die Config „%1“ ist nicht geladen. Lade sie zuerst mit "
+    "„Öffnen“ im Menü „Datei“; es wurde nichts geschrieben und kein Backup erstellt.");
+const QString kNotRegular = kRefused + QStringLiteral("„%1“ ist keine normale Datei und wird weder gelesen noch ersetzt.");
+
+// Root reads every file; while this lives, file access is checked as for
+// an ordinary player.
+struct AsPlayer {
+    const bool root;
+    explicit AsPlayer(bool on) : root(on && ::geteuid() == 0) { if (root) { ::setfsgid(65534); ::setfsuid(65534); } }
+    ~AsPlayer() { if (root) { ::setfsuid(0); ::setfsgid(0); } }
+};
 
 // One program run on a temporary folder: the main window with scripted
 // dialogs, a backup folder of its own and a fixed clock.
 struct Run {
     QTemporaryDir dir;
     ScriptedDialogs dialogs;
-    std::unique_ptr<MainWindow> form = std::make_unique<MainWindow>(dialogs);
+    std::unique_ptr<MainWindow> form;
 
     Run()
     {
         QDir(dir.path()).mkdir(QStringLiteral("backup"));
+        restart();
+    }
+    // A new program run on the same folders.
+    void restart()
+    {
+        form = std::make_unique<MainWindow>(dialogs);
         form->setBackupFolder(path(QStringLiteral("backup")));
+        form->setStampLocale(QLocale(QLocale::German, QLocale::Germany));
         form->setClock([] {
             return std::chrono::system_clock::time_point(
                 std::chrono::seconds(kBackupTime.toSecsSinceEpoch()));
@@ -243,33 +269,43 @@ private slots:
         run.open(file);
         QCOMPARE(run.rtb()->toPlainText(), shown);
         QCOMPARE(run.list()->item(0)->text(), QStringLiteral("bind \"w\" \"+forward\""));
-        // A file that is gone, and a folder chosen as file: both views keep
-        // what they showed and only the loading message appears.
-        run.open(run.path(QStringLiteral("missing.cfg")));
+        // A folder chosen as file keeps both views; a file that is not there
+        // yet is a new, empty config. Only the loading message appears.
         QDir(run.dir.path()).mkdir(QStringLiteral("folder.cfg"));
         run.open(run.path(QStringLiteral("folder.cfg")));
         QCOMPARE(run.rtb()->toPlainText(), shown);
         QCOMPARE(run.form->workingList(), old);
+        run.open(run.path(QStringLiteral("missing.cfg")));
+        QVERIFY(run.rtb()->document()->isEmpty() && run.list()->count() == 0);
+        QVERIFY(run.form->workingList().empty());
         QCOMPARE(run.dialogs.texts(), QStringList(4, kLoading));
 
         // During a run, the same file (by another spelling, changed on disk
         // meanwhile) changes nothing; another file empties the view only.
         run.open(file);
         run.neueConfig(QMessageBox::No);
-        writeBytes(file, "changed \"0\"");
+        const QByteArray changed = "bind \"w\" \"+forward\"\r\nbind \"n\" \"+new\"";
+        writeBytes(file, changed);
         run.open(run.dir.path() + QStringLiteral("/./old.cfg"));
         QCOMPARE(run.rtb()->toPlainText(), shown);
         run.open(other);
         QVERIFY(run.rtb()->document()->isEmpty());
         QCOMPARE(run.form->workingList(), old);
-        // The run makes the file it was started for, with the lines it
-        // started with; the other file stays as it was.
+        // The run makes the file it was started for; changed on disk, it
+        // asks first, and "Nein" leaves everything and the one make unused.
         QCOMPARE(runWizardToEnd(run.form->wizard(), QStringLiteral("Ann")), 0);
+        run.dialogs.answers = {QMessageBox::No, QMessageBox::Yes};
         run.erstelleConfig();
-        QVERIFY(readBytes(file).endsWith("\r\nbind \"w\" \"+forward\""));
+        QVERIFY(run.last().text.contains(QStringLiteral("wurde geändert")) && run.last().text.contains(QStringLiteral(": 2 statt 1.")));
+        QCOMPARE(readBytes(file), changed);
+        run.erstelleConfig();
+        QCOMPARE(run.last().text, kMade);
+        QVERIFY(readBytes(file).endsWith("\r\n" + changed));
         QCOMPARE(readBytes(other), QByteArray("y \"2\"\r\nz"));
     }
 
+    // Nothing is written, no backup made, unless the working list is the
+    // chosen file's lines and the file may be replaced.
     void neueConfigRefusals_data()
     {
         QTest::addColumn<QString>("chosen");
@@ -278,7 +314,11 @@ private slots:
         const QString backupDone = QStringLiteral("Backup deiner Config wurde im Quorvix Ordner erstellt!");
         QTest::newRow("read-only mark") << "marked.cfg" << "backup" << QStringList{kBackupQuestion, backupDone, kCannotCreate};
         QTest::newRow("folder missing") << "gone/config.cfg" << "backup" << QStringList{kBackupQuestion, backupDone, kCannotCreate};
-        QTest::newRow("a folder, not a file") << "dir.cfg" << "backup" << QStringList{kBackupQuestion, backupDone, kCannotCreate};
+        QTest::newRow("a folder, not a file") << "dir.cfg" << "backup" << QStringList{kNotRegular};
+        QTest::newRow("FIFO") << "fifo.cfg" << "backup" << QStringList{kNotRegular};
+        QTest::newRow("unreadable file") << "unreadable.cfg" << "backup" << QStringList{kNotLoaded};
+        QTest::newRow("foreign owner, no read right") << "foreign.cfg" << "backup" << QStringList{kNotLoaded};
+        QTest::newRow("another file loaded mid-run") << "other.cfg" << "backup" << QStringList{kBackupQuestion, kLoading, kNotLoaded};
         // Reported only once it failed; the run goes on.
         QTest::newRow("backup fails") << "config.cfg" << "no/such/folder"
             << QStringList{kBackupQuestion, QStringLiteral("Es ist ein Fehler beim Backup der Config aufgetreten!")};
@@ -289,17 +329,35 @@ private slots:
         QFETCH(QString, backupFolder);
         QFETCH(QStringList, messages);
         Run run;
-        run.place(QStringLiteral("config.cfg"), "a \"1\"");
-        run.place(QStringLiteral("marked.cfg"), "a \"1\"");
+        const QByteArray bytes = "bind \"a\" \"+x\"";
+        for (const char* name : {"config.cfg", "marked.cfg", "unreadable.cfg", "foreign.cfg", "other.cfg"})
+            run.place(QString::fromLatin1(name), bytes);
         QDir(run.dir.path()).mkdir(QStringLiteral("dir.cfg"));
+        QVERIFY(::mkfifo(QFile::encodeName(run.path(QStringLiteral("fifo.cfg"))).constData(), 0644) == 0);
+        QFile::setPermissions(run.dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ExeOther);
+        QFile::setPermissions(run.path(QStringLiteral("unreadable.cfg")), QFile::WriteOwner);
+        QFile::setPermissions(run.path(QStringLiteral("foreign.cfg")), {});
         run.form->setBackupFolder(run.path(backupFolder));
-        run.load(run.path(chosen));
+        const bool midRun = chosen == QStringLiteral("other.cfg");
+        {
+            AsPlayer player(chosen.endsWith(QStringLiteral("unreadable.cfg")) || chosen.endsWith(QStringLiteral("foreign.cfg")));
+            run.load(run.path(midRun ? QStringLiteral("config.cfg") : chosen));
+        }
+        if (midRun) {
+            run.neueConfig(QMessageBox::No);
+            run.open(run.path(chosen));
+        }
         markReadOnly(toFsPath(run.path(QStringLiteral("marked.cfg"))));
         run.neueConfig(QMessageBox::Yes);
-        QCOMPARE(run.textsSince(1), messages);
+        QCOMPARE(run.textsSince(1).join('|'), messages.join('|').arg(run.path(chosen)));
         QCOMPARE(run.last().icon, QMessageBox::Critical);
-        QCOMPARE(run.pageShown(1), messages.size() == 2);
+        if (!midRun)
+            QCOMPARE(run.pageShown(1), messages.size() == 2);
         QVERIFY(run.form->isVisible());
+        const bool backedUp = messages.size() > 1 && messages[1].startsWith(QStringLiteral("Backup deiner"));
+        QCOMPARE(QFile::exists(run.path(QStringLiteral("backup/configBACKUP.cfg"))), backedUp);
+        for (const char* name : {"config.cfg", "unreadable.cfg", "foreign.cfg", "other.cfg"})
+            QCOMPARE(readBytes(run.path(QString::fromLatin1(name))), bytes);
     }
 
     // An abandoned run leaves the file and may start over; once the final
