@@ -2,6 +2,7 @@
 #include "app/FilePaths.h"
 #include "app/GermanTranslation.h"
 #include "app/MainWindow.h"
+#include "common/TempDir.h"
 #include "common/Addresses.h"
 #include "oldconfig/ui/ColouredView.h"
 #include "oldconfig/ConfigFile.h"
@@ -521,6 +522,90 @@ private slots:
         run.erstelleConfig();
         QCOMPARE(run.last().text, kMade);
         QVERIFY(readBytes(file).contains("gamma \"2\"\r\n"));
+    }
+
+    void historyAndRestore()
+    {
+        Run run;
+        const QByteArray original = "// mine\r\nbind \"q\" \"+use\"\n";
+        const QString file = run.place(QStringLiteral("config.cfg"), original);
+        // Two program runs with "Ja", a third with "Nein".
+        for (const char* name : {"Ann", "Bob", "Cid"}) {
+            run.restart();
+            run.open(file);
+            run.neueConfig(*name == 'C' ? QMessageBox::No : QMessageBox::Yes);
+            QCOMPARE(runWizardToEnd(run.form->wizard(), QString::fromLatin1(name)), 0);
+            run.erstelleConfig();
+            QCOMPARE(run.last().text, kMade);
+        }
+        const QByteArray third = readBytes(file);
+        run.form->findChild<QAction*>(QStringLiteral("mnuRestore"))->trigger();
+        auto* window = run.form->findChild<QWidget*>(QStringLiteral("frmRestore"));
+        auto* entries = window->findChild<QListWidget*>(QStringLiteral("lstVerlauf"));
+        QCOMPARE(entries->count(), 3);
+        QCOMPARE(entries->item(2)->text(), QStringLiteral("06.12.2026 16:05:09 – %1 – 2 Zeilen").arg(file));
+        entries->setCurrentRow(2);
+        QCOMPARE(window->findChild<QPlainTextEdit*>(QStringLiteral("txtInhalt"))->toPlainText(),
+                 QStringLiteral("// mine\nbind \"q\" \"+use\""));
+        // The made file is marked read-only, a folder is missing: both fail.
+        run.dialogs.chosenFiles.push_back(run.path(QStringLiteral("gone/config.cfg")));
+        for (const char* button : {"cmdRestoreOriginal", "cmdRestoreTo"}) {
+            click(window->findChild<QPushButton*>(button));
+            QCOMPARE(run.last().icon, QMessageBox::Critical);
+        }
+        QVERIFY(run.dialogs.messages[run.dialogs.messages.size() - 4].text.contains(QStringLiteral("„%1“").arg(file)));
+        QCOMPARE(readBytes(file), third);
+        QVERIFY(!QDir(run.path(QStringLiteral("gone"))).exists());
+        // Unmarked by loading it, it takes the oldest entry's exact bytes.
+        run.open(file);
+        click(window->findChild<QPushButton*>("cmdRestoreOriginal"));
+        QCOMPARE(readBytes(file), original);
+        QCOMPARE(run.form->workingList(), (RawLines{"// mine", "bind \"q\" \"+use\""}));
+        QCOMPARE(run.rtb()->toPlainText(), QStringLiteral("bind = \"q\"\n"));
+        QCOMPARE(QDir(run.form->historyFolder()).entryList(QDir::Files).size(), 4);
+    }
+
+    // A name that is no UTF-8, as the system has it.
+    void pathWithBytesThatAreNoUtf8()
+    {
+        Run run;
+        const auto raw = toFsPath(run.dir.path()) / "conf\xFF\xFEig.cfg";
+        testing::writeBytes(raw, "bind \"k\" \"+jump\"");
+        QCOMPARE(recoverChosenPath(QFile::decodeName(QByteArray::fromStdString(raw.native()))), fromFsPath(raw));
+        run.load(fromFsPath(raw));
+        QCOMPARE(run.form->workingList(), RawLines{"bind \"k\" \"+jump\""});
+        QVERIFY(run.finishWizard());
+        run.erstelleConfig();
+        QVERIFY(testing::readBytes(raw).ends_with("\r\nbind \"k\" \"+jump\""));
+        const auto entries = std::filesystem::directory_iterator(raw.parent_path());
+        QCOMPARE(std::distance(begin(entries), end(entries)), 2); // the file and the backup folder
+    }
+
+    void tooLargeIsRefusedAtLoad_data()
+    {
+        QTest::addColumn<qint64>("size");
+        QTest::addColumn<QByteArray>("start");
+        QTest::newRow("3 GiB, never read") << (qint64(3) << 30) << QByteArray("bind");
+        QTest::newRow("too many lines") << qint64(kConfigLineLimit + 1) << QByteArray();
+    }
+    void tooLargeIsRefusedAtLoad()
+    {
+        QFETCH(qint64, size);
+        QFETCH(QByteArray, start);
+        Run run;
+        run.load(run.place(QStringLiteral("small.cfg"), "a \"1\""));
+        QFile big(run.path(QStringLiteral("big.cfg")));
+        QVERIFY(big.open(QIODevice::WriteOnly));
+        big.write(start.isEmpty() ? QByteArray(size, '\n') : start);
+        QVERIFY(big.resize(size));
+        big.close();
+        run.open(big.fileName());
+        QCOMPARE(run.last().icon, QMessageBox::Critical);
+        QCOMPARE(run.last().text, QStringLiteral("Die Datei „%1“ ist zu groß für eine Config (erlaubt sind höchstens "
+                                                 "8 MiB und 131072 Zeilen). Sie wird nicht geladen.\n\nDeine Config bleibt, wie sie ist.").arg(big.fileName()));
+        QCOMPARE(run.form->workingList(), RawLines{"a \"1\""});
+        run.neueConfig(QMessageBox::Yes);
+        QVERIFY(run.last().text.startsWith(kRefused));
     }
 
     // ---- the program's surroundings ------------------------------------------
