@@ -6,6 +6,10 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace quorvix {
 namespace {
 
@@ -104,11 +108,21 @@ TEST(FileOutput, fullDiskIsAnErrorNotASilentlyShortFile)
     }
 }
 
-TEST(AtomicReplace, keepsTheOldPermissionsPlusOwnerWriteAndASymbolicLink)
+TEST(AtomicReplace, keepsOwnerPermissionsAndASymbolicLinkAndClearsStaleTempFiles)
 {
     TempDir dir;
     fs::create_directory(dir / "game");
     writeBytes(dir / "game" / "config.cfg", std::string(100000, 'o'));
+    // Temporary files of a killed make go; a fresh one may be another
+    // program's at work and stays, as does anything of another pattern.
+    for (const char* name : {".config.cfg.0123456789ab.tmp", ".x.cfg.fedcba987654.tmp", ".y.cfg.0123.tmp"}) {
+        writeBytes(dir / "game" / name, "left");
+        fs::last_write_time(dir / "game" / name, fs::file_time_type::clock::now() - std::chrono::hours(1));
+    }
+    writeBytes(dir / "game" / ".z.cfg.00000000000a.tmp", "fresh");
+    if (testing::runningAsRoot()) {
+        ASSERT_EQ(::chown((dir / "game" / "config.cfg").c_str(), 4321, 4322), 0);
+    }
     fs::permissions(dir / "game" / "config.cfg", fs::perms::owner_read | fs::perms::group_read,
                     fs::perm_options::replace);
     fs::create_symlink(dir / "game" / "config.cfg", dir / "link.cfg");
@@ -116,7 +130,14 @@ TEST(AtomicReplace, keepsTheOldPermissionsPlusOwnerWriteAndASymbolicLink)
     replaceFileAtomically(dir / "link.cfg", [](LineOutput& out) { out.writeRaw("new"); });
 
     EXPECT_TRUE(fs::is_symlink(dir / "link.cfg"));
-    EXPECT_EQ(dir.contents(), (Contents{{"game", "<folder>"}, {"game/config.cfg", "new"}, {"link.cfg", "new"}}));
+    EXPECT_EQ(dir.contents(), (Contents{{"game", "<folder>"}, {"game/.y.cfg.0123.tmp", "left"},
+                                        {"game/.z.cfg.00000000000a.tmp", "fresh"},
+                                        {"game/config.cfg", "new"}, {"link.cfg", "new"}}));
+    struct stat st {};
+    ASSERT_EQ(::stat((dir / "game" / "config.cfg").c_str(), &st), 0);
+    if (testing::runningAsRoot()) {
+        EXPECT_EQ(std::pair(st.st_uid, st.st_gid), std::pair(uid_t{4321}, gid_t{4322}));
+    }
     EXPECT_EQ(fs::status(dir / "game" / "config.cfg").permissions() & fs::perms::all,
               fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
 }
