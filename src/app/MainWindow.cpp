@@ -60,11 +60,11 @@ constexpr const char* kMade =
 constexpr const char* kRefused = "Es wurde keine neue Config begonnen:\n%1";
 constexpr const char* kTooLarge = "%1\n\nDeine Config bleibt, wie sie ist.";
 constexpr const char* kChangedOnDisk =
-    "Die Config %1 wurde geändert, seit Quorvix sie geladen hat (zum Beispiel vom Spiel "
+    "Die Config „%1“ wurde geändert, seit Quorvix sie geladen hat (zum Beispiel vom Spiel "
     "beim Beenden oder von einem anderen Programm).\n\n"
     "Die neue Config übernimmt die Bind-Zeilen der Datei, wie sie jetzt ist: %2 statt %3. "
     "Die jetzige Datei wird vorher im Backup-Verlauf gesichert.\n\n"
-    "Soll die neue Config jetzt erstellt werden? Mit \"Nein\" bleibt alles, wie es ist.";
+    "Soll die neue Config jetzt erstellt werden? Mit „Nein“ bleibt alles, wie es ist.";
 constexpr const char* kHistoryFailed =
     "Die Config konnte nicht im Backup-Verlauf gesichert werden, darum wurde nichts "
     "geschrieben:\n%1";
