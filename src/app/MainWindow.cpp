@@ -2,6 +2,7 @@
 
 #include "app/BackupFolder.h"
 #include "app/FilePaths.h"
+#include "app/GameFolder.h"
 #include "app/InfoWindow.h"
 #include "common/Addresses.h"
 #include "oldconfig/Backup.h"
@@ -15,6 +16,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -23,6 +25,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QStatusBar>
 #include <QTextEdit>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -51,6 +54,11 @@ constexpr const char* kCannotCreate =
 constexpr const char* kWizardFirst = "Drücke zuerst auf Neue Config!";
 constexpr const char* kOnlyOnce = "Du darfst nur 1 mal die Config erstellen!";
 constexpr const char* kNoBinds = "In der Config sind KEINE Bind's enthalten";
+constexpr const char* kTarget = "Zieldatei: %1";
+constexpr const char* kWritten = "Geschrieben: %1";
+constexpr const char* kRewrittenByGame =
+    "Hinweis: Das Spiel schreibt die config.cfg beim Beenden neu. Was bleiben soll, "
+    "gehört in die userconfig.cfg im selben Ordner.";
 constexpr const char* kNoBindsTitle = "CS Quorvix 03c";
 constexpr const char* kMade =
     "Die neue Config ist erstellt worden.Du kannst sofort mit spielen anfangen.";
@@ -109,6 +117,7 @@ void MainWindow::setupWindow()
     setCentralWidget(central);
     setupViews(central);
     setupResultArea(central);
+    setupStatusBar();
 
     resize(860, 560);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -187,6 +196,36 @@ void MainWindow::setupResultArea(QWidget* central)
     connect(m_cmdMakeCFG, &QPushButton::clicked, this, [this] { cmdMakeCFG_Click(); });
 }
 
+void MainWindow::setupStatusBar()
+{
+    QStatusBar* bar = statusBar();
+    bar->setObjectName(QStringLiteral("Statusleiste"));
+    bar->setSizeGripEnabled(false);
+    m_lblZielDatei = new QLabel(bar);
+    m_lblZielDatei->setObjectName(QStringLiteral("lblZielDatei"));
+    m_lblZielDatei->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_lblHinweis = new QLabel(text(says::kRewrittenByGame), bar);
+    m_lblHinweis->setObjectName(QStringLiteral("lblHinweis"));
+    m_lblHinweis->setWordWrap(true);
+    QPalette warning = m_lblHinweis->palette();
+    warning.setColor(QPalette::WindowText, QColor(160, 0, 0));
+    m_lblHinweis->setPalette(warning);
+    bar->addWidget(m_lblZielDatei);
+    bar->addWidget(m_lblHinweis, 1);
+    showTarget(text(says::kTarget), m_chosenPath);
+}
+
+// The game writes its config.cfg anew on every exit, keeping only bindings
+// and the settings it tracks itself; the player should know before making
+// a config that would mostly be lost.
+void MainWindow::showTarget(const QString& caption, const QString& path)
+{
+    const QFileInfo file(path);
+    m_lblZielDatei->setText(caption.arg(QDir::toNativeSeparators(file.absoluteFilePath())));
+    m_lblHinweis->setVisible(
+        file.fileName().compare(QStringLiteral("config.cfg"), Qt::CaseInsensitive) == 0);
+}
+
 void MainWindow::setupMenu()
 {
     QMenuBar* bar = menuBar();
@@ -245,8 +284,9 @@ void MainWindow::Form_Load()
     m_dialogs.inform(this, text(says::kLoading));
     // A cancelled dialog keeps the file name it had.
     if (const auto chosen = m_dialogs.openFileName(this, text(says::kDialogTitle),
-                                                   text(says::kDialogFilter), m_chosenPath))
+                                                   text(says::kDialogFilter), dialogStart()))
         m_chosenPath = *chosen;
+    showTarget(text(says::kTarget), m_chosenPath);
 
     const auto path = toFsPath(m_chosenPath);
     // The file of a running wizard is the run's: reloading it now would
@@ -254,6 +294,10 @@ void MainWindow::Form_Load()
     if (m_runHoldsTarget && sameFile(m_chosenPath, m_runTarget))
         return;
     std::error_code missing;
+    if (std::filesystem::symlink_status(path, missing).type() == std::filesystem::file_type::not_found) {
+        startNewFile();
+        return;
+    }
     if (!std::filesystem::is_regular_file(path, missing))
         return;
     try {
@@ -274,6 +318,29 @@ void MainWindow::Form_Load()
     m_lines = std::move(lines);
     fillList();
     appendColouredEntries(*m_rtb, m_lines);
+}
+
+// Until a file has been chosen, the dialog starts where the game keeps its
+// configs, when it can be found.
+QString MainWindow::dialogStart() const
+{
+    const QString preset = text(says::kDialogPreset);
+    if (m_chosenPath != preset)
+        return m_chosenPath;
+    const QString game = gameConfigFolder();
+    return game.isEmpty() ? preset : QDir(game).filePath(preset);
+}
+
+// A name that does not exist yet (userconfig.cfg, typically) starts a new,
+// empty config: no line of the file shown before may be carried into it.
+// While a run is going on, its old lines stay the working list.
+void MainWindow::startNewFile()
+{
+    emptyColouredView(*m_rtb);
+    if (m_runHoldsTarget)
+        return;
+    m_lines.clear();
+    fillList();
 }
 
 void MainWindow::mnuOpen_Click()
@@ -365,6 +432,7 @@ void MainWindow::cmdMakeCFG_Click()
         return;
     }
     m_runHoldsTarget = false;
+    showTarget(text(says::kWritten), m_runTarget);
     if (m_lines.empty())
         m_dialogs.inform(this, text(says::kNoBinds), text(says::kNoBindsTitle));
     ViewConfig(made.lines);
