@@ -201,17 +201,23 @@ void MainWindow::setupStatusBar()
     QStatusBar* bar = statusBar();
     bar->setObjectName(QStringLiteral("Statusleiste"));
     bar->setSizeGripEnabled(false);
-    m_lblZielDatei = new QLabel(bar);
+    // The hint goes under the path, so that both stay readable in full.
+    auto* target = new QWidget(bar);
+    auto* lines = new QVBoxLayout(target);
+    lines->setContentsMargins(4, 2, 4, 2);
+    lines->setSpacing(2);
+    m_lblZielDatei = new QLabel(target);
     m_lblZielDatei->setObjectName(QStringLiteral("lblZielDatei"));
     m_lblZielDatei->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    m_lblHinweis = new QLabel(text(says::kRewrittenByGame), bar);
+    m_lblHinweis = new QLabel(text(says::kRewrittenByGame), target);
     m_lblHinweis->setObjectName(QStringLiteral("lblHinweis"));
     m_lblHinweis->setWordWrap(true);
     QPalette warning = m_lblHinweis->palette();
     warning.setColor(QPalette::WindowText, QColor(160, 0, 0));
     m_lblHinweis->setPalette(warning);
-    bar->addWidget(m_lblZielDatei);
-    bar->addWidget(m_lblHinweis, 1);
+    lines->addWidget(m_lblZielDatei);
+    lines->addWidget(m_lblHinweis);
+    bar->addWidget(target, 1);
     showTarget(text(says::kTarget), m_chosenPath);
 }
 

@@ -3,6 +3,8 @@
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QHeaderView>
+#include <QTreeView>
 
 namespace quorvix {
 
@@ -45,6 +47,11 @@ std::optional<QString> QtUserDialogs::openFileName(QWidget* parent, const QStrin
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setViewMode(QFileDialog::Detail);
     dialog.resize(820, 520);
+    // Size, type and date get the width their texts need; the name the rest.
+    if (auto* files = dialog.findChild<QTreeView*>(QStringLiteral("treeView"))) {
+        files->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+        files->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    }
     const QFileInfo preset(presetPath);
     if (preset.dir().exists())
         dialog.setDirectory(preset.absolutePath());
