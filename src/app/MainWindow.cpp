@@ -54,11 +54,6 @@ constexpr const char* kCannotCreate =
 constexpr const char* kWizardFirst = "Drücke zuerst auf Neue Config!";
 constexpr const char* kOnlyOnce = "Du darfst nur 1 mal die Config erstellen!";
 constexpr const char* kNoBinds = "In der Config sind KEINE Bind's enthalten";
-constexpr const char* kTarget = "Zieldatei: %1";
-constexpr const char* kWritten = "Geschrieben: %1";
-constexpr const char* kRewrittenByGame =
-    "Hinweis: Das Spiel schreibt die config.cfg beim Beenden neu. Was bleiben soll, "
-    "gehört in die userconfig.cfg im selben Ordner.";
 constexpr const char* kNoBindsTitle = "CS Quorvix 03c";
 constexpr const char* kMade =
     "Die neue Config ist erstellt worden.Du kannst sofort mit spielen anfangen.";
@@ -66,6 +61,11 @@ constexpr const char* kMakeFailed =
     "Die neue Config konnte nicht geschrieben werden:\n%1\n\n"
     "Deine alte Config ist unverändert geblieben. Du kannst es nach dem "
     "Beheben des Problems mit \"Erstelle Config\" noch einmal versuchen.";
+constexpr const char* kTarget = "Zieldatei: %1";
+constexpr const char* kWritten = "Geschrieben: %1";
+constexpr const char* kRewrittenByGame =
+    "Hinweis: Das Spiel schreibt die config.cfg beim Beenden neu. Was bleiben soll, "
+    "gehört in die userconfig.cfg im selben Ordner.";
 } // namespace says
 
 constexpr int kAnswerYes = 6;
