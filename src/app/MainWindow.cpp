@@ -2,6 +2,7 @@
 
 #include "app/BackupFolder.h"
 #include "app/FilePaths.h"
+#include "app/GameFolder.h"
 #include "app/InfoWindow.h"
 #include "app/RestoreWindow.h"
 #include "common/Addresses.h"
@@ -18,6 +19,7 @@
 #include <QApplication>
 #include <QDateTime>
 #include <QDir>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -26,6 +28,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QStatusBar>
 #include <QTextEdit>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -72,6 +75,11 @@ constexpr const char* kMakeFailed =
     "Die neue Config konnte nicht geschrieben werden:\n%1\n\n"
     "Deine alte Config ist unverändert geblieben. Du kannst es nach dem "
     "Beheben des Problems mit \"Erstelle Config\" noch einmal versuchen.";
+constexpr const char* kTarget = "Zieldatei: %1";
+constexpr const char* kWritten = "Geschrieben: %1";
+constexpr const char* kRewrittenByGame =
+    "Hinweis: Das Spiel schreibt die config.cfg beim Beenden neu. Was bleiben soll, "
+    "gehört in die userconfig.cfg im selben Ordner.";
 } // namespace says
 
 constexpr int kAnswerYes = 6;
@@ -123,6 +131,7 @@ void MainWindow::setupWindow()
     setCentralWidget(central);
     setupViews(central);
     setupResultArea(central);
+    setupStatusBar();
 
     resize(860, 560);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -201,6 +210,42 @@ void MainWindow::setupResultArea(QWidget* central)
     connect(m_cmdMakeCFG, &QPushButton::clicked, this, [this] { cmdMakeCFG_Click(); });
 }
 
+void MainWindow::setupStatusBar()
+{
+    QStatusBar* bar = statusBar();
+    bar->setObjectName(QStringLiteral("Statusleiste"));
+    bar->setSizeGripEnabled(false);
+    // The hint goes under the path, so that both stay readable in full.
+    auto* target = new QWidget(bar);
+    auto* lines = new QVBoxLayout(target);
+    lines->setContentsMargins(4, 2, 4, 2);
+    lines->setSpacing(2);
+    m_lblZielDatei = new QLabel(target);
+    m_lblZielDatei->setObjectName(QStringLiteral("lblZielDatei"));
+    m_lblZielDatei->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_lblHinweis = new QLabel(text(says::kRewrittenByGame), target);
+    m_lblHinweis->setObjectName(QStringLiteral("lblHinweis"));
+    m_lblHinweis->setWordWrap(true);
+    QPalette warning = m_lblHinweis->palette();
+    warning.setColor(QPalette::WindowText, QColor(160, 0, 0));
+    m_lblHinweis->setPalette(warning);
+    lines->addWidget(m_lblZielDatei);
+    lines->addWidget(m_lblHinweis);
+    bar->addWidget(target, 1);
+    showTarget(text(says::kTarget), m_chosenPath);
+}
+
+// The game writes its config.cfg anew on every exit, keeping only bindings
+// and the settings it tracks itself; the player should know before making
+// a config that would mostly be lost.
+void MainWindow::showTarget(const QString& caption, const QString& path)
+{
+    const QFileInfo file(path);
+    m_lblZielDatei->setText(caption.arg(QDir::toNativeSeparators(file.absoluteFilePath())));
+    m_lblHinweis->setVisible(
+        file.fileName().compare(QStringLiteral("config.cfg"), Qt::CaseInsensitive) == 0);
+}
+
 void MainWindow::setupMenu()
 {
     QMenuBar* bar = menuBar();
@@ -273,8 +318,9 @@ void MainWindow::Form_Load()
     m_dialogs.inform(this, text(says::kLoading));
     // A cancelled dialog keeps the file name it had.
     if (const auto chosen = m_dialogs.openFileName(this, text(says::kDialogTitle),
-                                                   text(says::kDialogFilter), m_chosenPath))
+                                                   text(says::kDialogFilter), dialogStart()))
         m_chosenPath = recoverChosenPath(*chosen);
+    showTarget(text(says::kTarget), m_chosenPath);
 
     loadChosen();
 }
@@ -323,6 +369,17 @@ void MainWindow::loadChosen()
         m_dialogs.fail(this, text(says::kTooLarge).arg(QString::fromUtf8(ConfigTooLarge(
             "Die Datei " + path.filename().string() + " ist zu gro\u00DF f\u00FCr eine Config.").what())));
     }
+}
+
+// Until a file has been chosen, the dialog starts where the game keeps its
+// configs, when it can be found.
+QString MainWindow::dialogStart() const
+{
+    const QString preset = text(says::kDialogPreset);
+    if (m_chosenPath != preset)
+        return m_chosenPath;
+    const QString game = gameConfigFolder();
+    return game.isEmpty() ? preset : QDir(game).filePath(preset);
 }
 
 void MainWindow::mnuOpen_Click()
@@ -445,6 +502,7 @@ void MainWindow::cmdMakeCFG_Click()
         return;
     }
     m_runHoldsTarget = false;
+    showTarget(text(says::kWritten), m_runTarget);
     if (m_loaded.lines.empty())
         m_dialogs.inform(this, text(says::kNoBinds), text(says::kNoBindsTitle));
     // From here on the working list is the made file's.

@@ -43,7 +43,8 @@ public:
     ~MainWindow() override;
 
     // The load step: message, open-file dialog, old config into the views.
-    // Any failure after the dialog ends it without a message.
+    // A name that does not exist yet starts a new, empty config; any other
+    // failure after the dialog ends it without a message.
     void Form_Load();
 
     // Where "configBACKUP.cfg" is written; unset, the program's folder or,
@@ -74,6 +75,7 @@ private:
     void setupWindow();
     void setupViews(QWidget* central);
     void setupResultArea(QWidget* central);
+    void setupStatusBar();
     void setupMenu();
     void setupWizard();
 
@@ -84,6 +86,8 @@ private:
     void ViewConfig(const RawLines& newLines);
     void fillList();
     void returnFromWizard();
+    QString dialogStart() const;
+    void showTarget(const QString& caption, const QString& path);
     QString backupFolder() const;
 
     UserDialogs& m_dialogs;
@@ -110,6 +114,8 @@ private:
     QLabel* m_lblCfgoMeterStatus = nullptr;
     QPushButton* m_cmdCfgNeu = nullptr;
     QPushButton* m_cmdMakeCFG = nullptr;
+    QLabel* m_lblZielDatei = nullptr;
+    QLabel* m_lblHinweis = nullptr;
 };
 
 } // namespace quorvix

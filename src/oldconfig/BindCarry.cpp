@@ -20,14 +20,11 @@ RawLines bindLines(const RawLines& lines)
 
 void writeBindLines(LineOutput& out, const RawLines& lines)
 {
-    bool first = true;
     for (const RawLine& line : lines) {
         if (!isBindLine(line))
             continue;
-        if (!first)
-            out.writeRaw("\r\n");
         out.writeRaw(line);
-        first = false;
+        out.writeRaw("\r\n");
     }
 }
 

@@ -13,8 +13,9 @@ bool isBindLine(std::string_view line);
 // The lines whose bytes contain lower-case "bind", in their order.
 RawLines bindLines(const RawLines& lines);
 
-// Writes the bind lines of `lines` as writeOldLines(out, bindLines(lines))
-// would, without copying them first: CR LF after each but the last.
+// Writes the bind lines of `lines`, each followed by CR LF, the last one
+// too: a last line without line end is glued by one engine to the command
+// queued after the file (the game's "exec userconfig.cfg").
 void writeBindLines(LineOutput& out, const RawLines& lines);
 
 } // namespace quorvix

@@ -43,7 +43,7 @@ struct MadeConfig {
 };
 
 // Making the config as one transaction: the generated lines (`writeGenerated`),
-// then the bind lines of `oldLines` (the last without line end) replace
+// then the bind lines of `oldLines` (each with its line end) replace
 // `target`; the result is read back and marked read-only. On failure
 // `target` is as it was and FileError is thrown.
 MadeConfig makeConfigFile(const std::filesystem::path& target,

@@ -2,6 +2,9 @@
 
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QTreeView>
 
 namespace quorvix {
 
@@ -35,10 +38,27 @@ std::optional<QString> QtUserDialogs::openFileName(QWidget* parent, const QStrin
                                                    const QString& filter,
                                                    const QString& presetPath)
 {
-    const QString chosen = QFileDialog::getOpenFileName(parent, title, presetPath, filter);
-    if (chosen.isEmpty())
+    QFileDialog dialog(parent, title, QString(), filter);
+    dialog.setObjectName(QStringLiteral("CDConfig"));
+    // Qt's own dialog speaks German with the program's translation and takes
+    // a name that does not exist yet, so that userconfig.cfg can be made.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setViewMode(QFileDialog::Detail);
+    dialog.resize(820, 520);
+    // Size, type and date get the width their texts need; the name the rest.
+    if (auto* files = dialog.findChild<QTreeView*>(QStringLiteral("treeView"))) {
+        files->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+        files->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    }
+    const QFileInfo preset(presetPath);
+    if (preset.dir().exists())
+        dialog.setDirectory(preset.absolutePath());
+    dialog.selectFile(preset.fileName());
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
-    return chosen;
+    return dialog.selectedFiles().constFirst();
 }
 
 std::optional<QString> QtUserDialogs::saveFileName(QWidget* parent, const QString& title,

@@ -25,7 +25,9 @@ public:
                                                 QMessageBox::StandardButtons buttons,
                                                 QMessageBox::Icon icon) = 0;
 
-    // The open-file dialog; nothing when the user cancels.
+    // The open-file dialog, started in the folder of `presetPath` with its
+    // file name filled in. It also takes a name that does not exist yet.
+    // Nothing when the user cancels.
     virtual std::optional<QString> openFileName(QWidget* parent, const QString& title,
                                                 const QString& filter,
                                                 const QString& presetPath) = 0;

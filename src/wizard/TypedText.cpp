@@ -8,6 +8,10 @@ std::optional<std::string> typedTextProblem(std::string_view utf8)
 {
     if (utf8.find('"') != std::string_view::npos)
         return std::string("Bitte keine Anführungszeichen (\") eingeben!");
+    // One engine reads a backslash before the closing quote as an escaped
+    // quote, so the value would swallow the rest of the line.
+    if (utf8.find('\\') != std::string_view::npos)
+        return std::string("Bitte keinen umgekehrten Schrägstrich (\\) eingeben!");
     const auto encoded = encodeCp1252(utf8);
     if (encoded.unencodable) {
         std::string shown;

@@ -12,7 +12,8 @@ constexpr std::size_t kMaxTypedLength = 127;
 
 // Checks a text typed into a wizard box before any of it is stored. A value
 // goes into the config between double quotes, so a quote would end it early
-// and let the rest run as console commands; control characters and
+// and let the rest run as console commands, and a backslash may be read as
+// escaping that quote; control characters and
 // characters outside Windows-1252 cannot be written either. Returns the
 // German message for the first problem, or nothing when the text is fine.
 std::optional<std::string> typedTextProblem(std::string_view utf8);

@@ -4,6 +4,7 @@
 // lines and the choices that select between them. Only the writer's own
 // sources include this.
 
+#include "common/GameNumber.h"
 #include "common/TextLines.h"
 #include "wizard/Settings.h"
 
@@ -59,13 +60,25 @@ struct TwoWayChoice {
     LineGroup otherwise;
 };
 
+// How the game reads a typed value: as a number, which is written the way
+// the player meant it (see numberAsMeant), or as text, written as typed.
+enum class Reads { Number, Text };
+
 // A typed value written as prefix, stored text and a closing quote.
 struct TypedValue {
     TextField field;
     std::string_view prefix;
+    Reads reads;
 };
 
-// A typed value that falls back to a fixed line when it is left out.
+// The text a typed value goes out as; the stored text itself stays as the
+// box showed it.
+inline std::string writtenText(const std::string& stored, Reads reads)
+{
+    return reads == Reads::Number ? numberAsMeant(stored) : stored;
+}
+
+// A typed number that falls back to a fixed line when it is left out.
 struct TypedValueOrDefault {
     TextField field;
     std::string_view prefix;
@@ -113,20 +126,22 @@ inline void writeEachTwoWay(const Settings& s, LineOutput& out, std::span<const 
         writeEither(out, isChosen(s.*choice.field), choice);
 }
 
-// Typed values count only when they sort after "0"; anything else (empty,
-// "0", ".5", a leading blank or minus) leaves the line out.
+// Typed values count only when the written text sorts after "0"; anything
+// else (empty, "0", ".5", a leading blank or minus) leaves the line out.
 inline void writeTypedValues(const Settings& s, LineOutput& out, std::span<const TypedValue> table)
 {
     for (const auto& value : table) {
-        if (sortsAfterZero(s.*value.field))
-            writeValueLine(out, value.prefix, s.*value.field);
+        const std::string text = writtenText(s.*value.field, value.reads);
+        if (sortsAfterZero(text))
+            writeValueLine(out, value.prefix, text);
     }
 }
 
 inline void writeTypedOrDefault(const Settings& s, LineOutput& out, const TypedValueOrDefault& value)
 {
-    if (sortsAfterZero(s.*value.field))
-        writeValueLine(out, value.prefix, s.*value.field);
+    const std::string text = writtenText(s.*value.field, Reads::Number);
+    if (sortsAfterZero(text))
+        writeValueLine(out, value.prefix, text);
     else
         out.writeLine(value.defaultLine);
 }

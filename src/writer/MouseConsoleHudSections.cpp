@@ -33,8 +33,8 @@ constexpr TwoWayChoice kMouseFilter = {
 };
 
 constexpr TypedValue kMouseValues[] = {
-    {&S::CfgMSens, R"(sensitivity ")"},
-    {&S::CfgMSensratio, R"(zoom_sensitivity_ratio ")"},
+    {&S::CfgMSens, R"(sensitivity ")", Reads::Number},
+    {&S::CfgMSensratio, R"(zoom_sensitivity_ratio ")", Reads::Number},
 };
 
 constexpr std::string_view kConsoleHeader[] = {
@@ -54,7 +54,9 @@ constexpr TwoWayChoice kConsoleChoices[] = {
      {R"(echo "Console settings: Console Developer: Off")", R"(developer "0")"}},
 };
 
-constexpr TypedValue kConsoleColourTyped = {&S::CfgConsoleRGB, R"(con_color ")"};
+// The colour is three numbers in one text ("255 128 0"): the game splits it
+// itself, so it goes out as typed.
+constexpr TypedValue kConsoleColourTyped = {&S::CfgConsoleRGB, R"(con_color ")", Reads::Text};
 
 // The page allows one box at most, but the writer does not rely on it: the
 // typed colour and each ticked box write their own con_color line.
@@ -78,9 +80,9 @@ constexpr std::string_view kHudHeader[] = {
 };
 
 constexpr TypedValue kHudTimes[] = {
-    {&S::CfgHudDTN, R"(hud_deathnotice_time ")"},
-    {&S::CfgHudChattime, R"(hud_saytext_time ")"},
-    {&S::CfgHudKaufhis, R"(hud_drawhistory_time ")"},
+    {&S::CfgHudDTN, R"(hud_deathnotice_time ")", Reads::Number},
+    {&S::CfgHudChattime, R"(hud_saytext_time ")", Reads::Number},
+    {&S::CfgHudKaufhis, R"(hud_drawhistory_time ")", Reads::Number},
 };
 
 // The screenshot variable is hud_takesshots while its echo says Takeshot.

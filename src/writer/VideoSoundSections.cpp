@@ -75,9 +75,9 @@ constexpr std::string_view kMiddleQuality[] = {
     R"(mp_decals "0")",
 };
 
-// Brightness and gamma: a stored "1" means the default, where the command
-// goes before its echo line; any other text, empty included, is written as
-// the value.
+// Brightness and gamma: a "1" means the default, where the command goes
+// before its echo line; any other text, empty included, is written as the
+// value.
 struct DefaultableValue {
     TextField field;
     std::string_view prefix;
@@ -206,7 +206,7 @@ void WriteVideoSection(const Settings& settings, LineOutput& out)
         writeLines(out, kMiddleQuality);
 
     for (const auto& value : kPictureValues) {
-        const std::string& text = settings.*value.field;
+        const std::string text = writtenText(settings.*value.field, Reads::Number);
         if (isNotOne(text))
             writeValueLine(out, value.prefix, text);
         else
@@ -216,8 +216,9 @@ void WriteVideoSection(const Settings& settings, LineOutput& out)
     writeEither(out, isChosen(settings.*kBopup.field), kBopup);
     out.writeLine(kCycle);
     writeEachTwoWay(settings, out, kMmxAndPrecache);
-    // The video page checks the frame-rate limit; here it is written as is.
-    writeValueLine(out, kFpsPrefix, settings.CfgVMaxFPS);
+    // The video page checks the frame-rate limit; here it is only written
+    // the way the game reads it as meant.
+    writeValueLine(out, kFpsPrefix, writtenText(settings.CfgVMaxFPS, Reads::Number));
 }
 
 void WriteSoundSection(const Settings& settings, LineOutput& out)

@@ -6,6 +6,7 @@
 #include "wizard/pages/Wizard.h"
 
 #include <QAbstractButton>
+#include <QDir>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -32,6 +33,10 @@ const QByteArray kOldConfig =
     "unbind \"F5\"\r"
     "echo \"hallo\"\r\n"
     "bind \"mouse1\" \"+attack\"";
+// Its lines that end the made file, the last now with a line end.
+const QByteArray kCarried =
+    "bind \"w\" \"+forward\"\r\nbind \"\xE4\" \"say_team R\xE4uber\"\r\nunbind \"F5\"\r\n"
+    "bind \"mouse1\" \"+attack\"\r\n";
 
 // One user action on a page: a click on a button, check box or option
 // when `text` is null; otherwise `clicks` mouse clicks into the box (0:
@@ -49,7 +54,8 @@ struct Plan {
     std::vector<PageSteps> pages; // pages 1 to 11, in order
 };
 
-// Every box ticked, the first option of each group, every text filled.
+// Every box ticked, the first option of each group, every text filled;
+// numbers partly with a decimal comma or a plus, written as meant.
 // The console page takes one colour choice per pass: one ticked box, and
 // the RGB text typed without a click, which is not counted as a second.
 const Plan kEverything{
@@ -57,15 +63,15 @@ const Plan kEverything{
     {
         {{"txtSpielername", "Jürgen"}},
         {{"optCfgLAN"}, {"chkCfgDownL"}},
-        {{"optCfgVidBest"}, {"txtCfgBrightness", "3"}, {"txtCfgGamma", "2.5"},
-         {"txtCfgVMaxFPS", "101"}, {"chkCfgVMMX"}, {"chkCfgVPrecache"}, {"chkCfgVZtrick"},
+        {{"optCfgVidBest"}, {"txtCfgBrightness", "3"}, {"txtCfgGamma", "2,5"},
+         {"txtCfgVMaxFPS", "+101"}, {"chkCfgVMMX"}, {"chkCfgVPrecache"}, {"chkCfgVZtrick"},
          {"chkCfgVBUP"}},
         {{"optCfgEAX"}, {"chkCfgSoundHLV"}, {"chkCfgSoundSoundprob"}, {"chkCfgSoundHighQ"}},
-        {{"txtCfgMSens", "2.5"}, {"txtCfgMSensratio", "1.2"}, {"chkCfgMausFilter"}},
+        {{"txtCfgMSens", "+2,5"}, {"txtCfgMSensratio", "1.2"}, {"chkCfgMausFilter"}},
         {{"chkCfgCWeiss"}, {"txtCfgConsoleRGB", "255 155 50", 0}, {"optCfgCGS"},
          {"chkCfgCdev"}},
         {{"chkCfgHudcenterid"}, {"chkCfgHudFS"}, {"chkCfgHudtakeshot"},
-         {"txtCfgHudDTN", "6"}, {"txtCfgHudChattime", "0.5"}, {"txtCfgHudKaufhis", "2"}},
+         {"txtCfgHudDTN", "6"}, {"txtCfgHudChattime", "0,5"}, {"txtCfgHudKaufhis", "2"}},
         {{"optCfgNgraph1"}, {"optCfgNgraphP1"}, {"txtCfgNetghight", "80"},
          {"txtCfgNetgwidth", "200"}},
         {{"optCfgViolenceBlutan"}},
@@ -115,23 +121,34 @@ QStringList lines(const QByteArray& bytes)
 class EndToEndTest : public QObject {
     Q_OBJECT
 
-    // Loads the old config, starts the wizard without a backup, drives all
-    // eleven pages by `plan` and makes the config; then checks the file and
-    // everything the main window shows about it.
-    void makeConfig(const Plan& plan)
+    // Loads the old config (or chooses a file not there yet), starts the
+    // wizard without a backup, drives all eleven pages by `plan` and makes
+    // the config; then checks the file and everything the main window shows
+    // about it.
+    void makeConfig(const Plan& plan, const QString& name, bool oldFileThere)
     {
         QTemporaryDir dir;
-        const QString file = dir.filePath(QStringLiteral("config.cfg"));
-        QVERIFY(writeBytes(file, kOldConfig));
-        const QByteArray golden = testData(QString::fromLatin1(plan.golden));
+        const QString file = dir.filePath(name);
+        QVERIFY(!oldFileThere || writeBytes(file, kOldConfig));
+        QByteArray golden = testData(QString::fromLatin1(plan.golden));
         QCOMPARE(lines(golden).size(), plan.entries);
+        QVERIFY(golden.endsWith(kCarried));
+        // A new file gets the generated lines only.
+        const int entries = oldFileThere ? plan.entries : plan.entries - 4;
+        if (!oldFileThere)
+            golden.chop(kCarried.size());
 
         ScriptedDialogs dialogs;
         MainWindow form(dialogs);
         form.show();
         dialogs.chosenFiles.push_back(file);
         form.Form_Load();
-        QCOMPARE(form.workingList().size(), std::size_t(9));
+        QCOMPARE(form.workingList().size(), std::size_t(oldFileThere ? 9 : 0));
+        // The game's own config.cfg, by any case, is rewritten on its exit.
+        auto* target = form.findChild<QLabel*>(QStringLiteral("lblZielDatei"));
+        auto* hint = form.findChild<QLabel*>(QStringLiteral("lblHinweis"));
+        QCOMPARE(target->text(), QStringLiteral("Zieldatei: ") + QDir::toNativeSeparators(file));
+        QCOMPARE(hint->isHidden(), name == QStringLiteral("userconfig.cfg"));
         dialogs.answers.push_back(QMessageBox::No);
         click(form.findChild<QPushButton*>(QStringLiteral("cmdCfgNeu")));
 
@@ -155,30 +172,37 @@ class EndToEndTest : public QObject {
         }
         QVERIFY(form.isVisible());
         QCOMPARE(form.settings().WizardDone, Settings::Flag(1));
-        // Until the make the old file is untouched.
-        QCOMPARE(readBytes(file), kOldConfig);
+        // Until the make the old file is untouched, a new one not there.
+        QCOMPARE(QFile::exists(file), oldFileThere);
+        QVERIFY(!oldFileThere || readBytes(file) == kOldConfig);
 
         click(form.findChild<QPushButton*>(QStringLiteral("cmdMakeCFG")));
         const QByteArray made = readBytes(file);
         QCOMPARE(lines(made), lines(golden));
         QCOMPARE(made, golden);
         QVERIFY(isMarkedReadOnly(fsPath(file)));
+        QCOMPARE(target->text(), QStringLiteral("Geschrieben: ") + QDir::toNativeSeparators(file));
+        QCOMPARE(hint->isHidden(), name == QStringLiteral("userconfig.cfg"));
 
         // No page refused anything: the only messages are the load step's,
-        // the backup question and the closing one.
-        QCOMPARE(dialogs.texts(),
-                 (QStringList{QStringLiteral("Lade deine alte Counterstrike-Config"),
-                              QStringLiteral("Soll ein Backup deiner alten Config erstellt werden?"),
-                              QStringLiteral("Die neue Config ist erstellt worden.Du kannst sofort "
-                                             "mit spielen anfangen.")}));
+        // the backup question, for a new file that no binds were carried,
+        // and the closing one.
+        QStringList messages{QStringLiteral("Lade deine alte Counterstrike-Config"),
+                             QStringLiteral("Soll ein Backup deiner alten Config erstellt werden?"),
+                             QStringLiteral("In der Config sind KEINE Bind's enthalten"),
+                             QStringLiteral("Die neue Config ist erstellt worden.Du kannst sofort "
+                                            "mit spielen anfangen.")};
+        if (oldFileThere)
+            messages.removeAt(2);
+        QCOMPARE(dialogs.texts(), messages);
         QCOMPARE(dialogs.messages.last().title, QStringLiteral("Quorvix v0.3b"));
 
         auto* list = form.findChild<QListWidget*>(QStringLiteral("lstConfig"));
         QVERIFY(!list->isHidden());
-        QCOMPARE(list->count(), plan.entries);
+        QCOMPARE(list->count(), entries);
         QCOMPARE(form.findChild<QLabel*>(QStringLiteral("lblCfg"))->text(),
-                 QStringLiteral("%1 Einträge in der neuen Config").arg(plan.entries));
-        const bool leet = plan.entries >= 200;
+                 QStringLiteral("%1 Einträge in der neuen Config").arg(entries));
+        const bool leet = entries >= 200;
         auto* rating = form.findChild<QLabel*>(QStringLiteral("lblCfgoMeterStatus"));
         QCOMPARE(rating->text(), leet ? QStringLiteral("*Yeah* 1337 Config []-[]4Xx0R")
                                       : QStringLiteral("*rofl*Weniger als 200 Einträge...*nap like*"));
@@ -187,8 +211,12 @@ class EndToEndTest : public QObject {
     }
 
 private slots:
-    void choosingEverything() { makeConfig(kEverything); }
-    void choosingNothingWhereAllowed() { makeConfig(kNothing); }
+    void choosingEverything() { makeConfig(kEverything, QStringLiteral("config.cfg"), true); }
+    void choosingNothingWhereAllowed() { makeConfig(kNothing, QStringLiteral("CONFIG.CFG"), true); }
+    void choosingEverythingForANewUserconfig()
+    {
+        makeConfig(kEverything, QStringLiteral("userconfig.cfg"), false);
+    }
 };
 
 QTEST_MAIN(EndToEndTest)

@@ -17,6 +17,9 @@
 
 #include <QAction>
 #include <QDateTime>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QTimer>
 #include <QDir>
 #include <QLabel>
 #include <QListWidget>
@@ -164,9 +167,46 @@ QString colouredText(QTextEdit* view)
 class MainWindowTest : public QObject {
     Q_OBJECT
     QString m_cwd = QDir::currentPath();
+    // A home without Steam, so that the dialog starts as on a bare system.
+    QTemporaryDir m_home;
 
 private slots:
+    void init() { qputenv("HOME", QFile::encodeName(m_home.path())); }
     void cleanup() { QDir::setCurrent(m_cwd); }
+
+    // Until a file is chosen the dialog starts in the game's folder, where
+    // the real dialog takes a name that is not there yet.
+    void dialogStartsInTheGameFolder()
+    {
+        QTemporaryDir home;
+        const QString game = home.filePath(QStringLiteral(".steam/steam/steamapps/common/Half-Life/cstrike"));
+        QVERIFY(QDir().mkpath(game));
+        qputenv("HOME", QFile::encodeName(home.path()));
+        Run run;
+        run.load(std::nullopt);
+        run.load(std::nullopt);
+        QCOMPARE(run.dialogs.fileDialogs.last().preset, game + QStringLiteral("/Config"));
+        QCOMPARE(run.form->chosenPath(), QStringLiteral("Config"));
+
+        QtUserDialogs real;
+        QString shownFolder;
+        QTimer::singleShot(0, run.form.get(), [&] {
+            for (QWidget* window : QApplication::topLevelWidgets()) {
+                auto* dialog = qobject_cast<QFileDialog*>(window);
+                if (!dialog || dialog->objectName() != QStringLiteral("CDConfig") || !dialog->isVisible())
+                    continue;
+                shownFolder = dialog->directory().absolutePath();
+                QVERIFY(dialog->fileMode() == QFileDialog::AnyFile && dialog->width() >= 800);
+                auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+                name->setText(QStringLiteral("userconfig.cfg"));
+                QTest::keyClick(name, Qt::Key_Return);
+            }
+        });
+        QCOMPARE(real.openFileName(run.form.get(), QStringLiteral("Alte Config laden"), QStringLiteral("*.cfg"),
+                                   game + QStringLiteral("/Config")),
+                 std::optional<QString>(game + QStringLiteral("/userconfig.cfg")));
+        QCOMPARE(shownFolder, game);
+    }
 
     void menuItems()
     {
@@ -289,9 +329,11 @@ private slots:
         writeBytes(file, changed);
         run.open(run.dir.path() + QStringLiteral("/./old.cfg"));
         QCOMPARE(run.rtb()->toPlainText(), shown);
-        run.open(other);
-        QVERIFY(run.rtb()->document()->isEmpty());
-        QCOMPARE(run.form->workingList(), old);
+        for (const QString& another : {other, run.path(QStringLiteral("new.cfg"))}) {
+            run.open(another);
+            QVERIFY(run.rtb()->document()->isEmpty());
+            QCOMPARE(run.form->workingList(), old);
+        }
         // The run makes the file it was started for; changed on disk, it
         // asks first, and "Nein" leaves everything and the one make unused.
         QCOMPARE(runWizardToEnd(run.form->wizard(), QStringLiteral("Ann")), 0);
@@ -301,7 +343,7 @@ private slots:
         QCOMPARE(readBytes(file), changed);
         run.erstelleConfig();
         QCOMPARE(run.last().text, kMade);
-        QVERIFY(readBytes(file).endsWith("\r\n" + changed));
+        QVERIFY(readBytes(file).endsWith("\r\n" + changed + "\r\n"));
         QCOMPARE(readBytes(other), QByteArray("y \"2\"\r\nz"));
     }
 
@@ -429,7 +471,7 @@ private slots:
         QCOMPARE(run.last().text, kMade);
         QCOMPARE(readBytes(file), golden);
         QVERIFY(isMarkedReadOnly(toFsPath(file)));
-        QCOMPARE(run.list()->count(), golden.count("\r\n") + 1);
+        QCOMPARE(run.list()->count(), golden.count("\r\n"));
         QVERIFY(!run.list()->isHidden());
 
         // Only one make per run; the refusal hides the list.
@@ -459,7 +501,7 @@ private slots:
         QTest::newRow("empty old config") << QByteArray() << QByteArray() << 0;
         QTest::newRow("lines, none with bind") << QByteArray("a \"1\"\r\nBIND x\r\n") << QByteArray() << 0;
         QTest::newRow("bind lines keep blanks and order")
-            << QByteArray("x\r\n\tbind \"a\" \"b\" \r\ny\r\nunbind z\r\n") << QByteArray("\tbind \"a\" \"b\" \r\nunbind z") << 0;
+            << QByteArray("x\r\n\tbind \"a\" \"b\" \r\ny\r\nunbind z") << QByteArray("\tbind \"a\" \"b\" \r\nunbind z\r\n") << 0;
         QTest::newRow("199 entries") << QByteArray() << QByteArray() << 199;
         QTest::newRow("200 entries") << QByteArray() << QByteArray() << 200;
     }
@@ -475,7 +517,7 @@ private slots:
         for (int i = writerLines; i < topUpTo; ++i) {
             const QByteArray line = "bind \"k" + QByteArray::number(i) + "\" \"x\"";
             old += line + "\r\n";
-            carried += (carried.isEmpty() ? "" : "\r\n") + line;
+            carried += line + "\r\n";
         }
         Run run;
         const QString file = run.place(QStringLiteral("config.cfg"), old);
@@ -488,7 +530,8 @@ private slots:
         QCOMPARE(run.textsSince(before), (old.isEmpty() ? QStringList{kNoBinds, kMade} : QStringList{kMade}));
         QCOMPARE(run.dialogs.messages[before].title, QString::fromLatin1(old.isEmpty() ? "CS Quorvix 03c" : "Quorvix v0.3b"));
         QCOMPARE(readBytes(file), generated + carried);
-        const int entries = writerLines + (carried.isEmpty() ? 0 : int(carried.count("\r\n")) + 1);
+        // Every line ends with CR LF, the last carried one too.
+        const int entries = int(generated.count("\r\n") + carried.count("\r\n"));
         QCOMPARE(run.list()->count(), entries);
         QCOMPARE(run.label("lblCfg"), QStringLiteral("%1 Einträge in der neuen Config").arg(entries));
         const bool leet = entries >= 200;
@@ -576,7 +619,7 @@ private slots:
         QCOMPARE(run.form->workingList(), RawLines{"bind \"k\" \"+jump\""});
         QVERIFY(run.finishWizard());
         run.erstelleConfig();
-        QVERIFY(testing::readBytes(raw).ends_with("\r\nbind \"k\" \"+jump\""));
+        QVERIFY(testing::readBytes(raw).ends_with("\r\nbind \"k\" \"+jump\"\r\n"));
         const auto entries = std::filesystem::directory_iterator(raw.parent_path());
         QCOMPARE(std::distance(begin(entries), end(entries)), 2); // the file and the backup folder
     }

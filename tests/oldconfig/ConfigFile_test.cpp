@@ -23,7 +23,7 @@ constexpr fs::perms kAllWrite = fs::perms::owner_write | fs::perms::group_write 
 
 const std::string kOldConfig = "// old config\r\nbind \"w\" \"+forward\"\r\nrate \"25000\"\r\n"
                                "\tbind \"MOUSE1\" \"+attack\" \r\nunbindall\nBind \"x\" \"y\"\rname \"M\xFCller\"";
-const std::string kOldBinds = "bind \"w\" \"+forward\"\r\n\tbind \"MOUSE1\" \"+attack\" \r\nunbindall";
+const std::string kOldBinds = "bind \"w\" \"+forward\"\r\n\tbind \"MOUSE1\" \"+attack\" \r\nunbindall\r\n";
 
 // Stands in for the config writer; the umlaut must reach the file as one byte.
 void writeThreeLines(LineOutput& out)
@@ -148,8 +148,8 @@ TEST(MakeConfig, generatedLinesThenBindLinesReadBackAndMarkedReadOnly)
     const Case cases[] = {
         {"no old file, nothing to carry", nullptr, ""},
         {"no bind line: ends with the last line end", "rate 1\r\nBind x", ""},
-        {"one bind line, without line end", "\nbind\n", "bind"},
-        {"several: CR LF between, none after the last", kOldConfig.c_str(), kOldBinds},
+        {"one bind line, without line end in the old file", "\nbind", "bind\r\n"},
+        {"several, each with CR LF", kOldConfig.c_str(), kOldBinds},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -179,7 +179,7 @@ TEST(MakeConfig, everyByteValueInBindLinesComesOutUnchanged)
         const std::string byte(1, static_cast<char>(b));
         const std::string line = "bind \"" + byte + "\" \"say " + byte + "\"";
         oldBytes += line + ends[b % 3] + "junk " + byte + ends[(b + 1) % 3];
-        expectedTail += (expectedTail.empty() ? "" : "\r\n") + line;
+        expectedTail += line + "\r\n";
     }
     writeBytes(file, oldBytes);
     const MadeConfig made = makeConfigFile(file, writeThreeLines, readLines(file));

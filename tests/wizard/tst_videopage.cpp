@@ -74,9 +74,12 @@ private slots:
                 addRow("frame rate '" + fps + "'", {1, 1, 1}, {"5", "2", fps}, message,
                        {"5", "2", message.isEmpty() ? fps : kUnset});
         };
-        frameRates({"101", "100", "101,0", "99,5", "99.5", "-5", " 72 "}, {});
-        frameRates({"101.5", "101,5", "150", "101.0001"}, kTooHigh);
-        frameRates({"", "viel", "100fps", "1.000,5", "1e2", "-", "inf", "1²"}, kNotANumber);
+        // Read as the game will get it: comma as point, no plus; blanks
+        // would make the game read 0.
+        frameRates({"101", "100", "101,0", "99,5", "99.5", "-5", "+101", ",5"}, {});
+        frameRates({"101.5", "101,5", "+150", "101.0001"}, kTooHigh);
+        frameRates({"", "viel", "100fps", "1.000,5", "1,2,3", "1e2", "-", "+", "+-5", " 72 ", "inf", "1²"},
+                   kNotANumber);
 
         addRow("default texts stand for 1", {1, 1, 1}, {kBrightnessDefault, kGammaDefault, "9"},
                {}, {"1", "1", "9"});
@@ -91,6 +94,8 @@ private slots:
         addRow("quote in brightness", {1, 1, 1}, {"5\" ; quit", "2", "100"}, quote, unset);
         addRow("quote in gamma", {1, 1, 1}, {"5", "\"", "100"}, quote, unset);
         addRow("quote in frame rate", {1, 1, 1}, {"5", "2", "100\""}, quote, unset);
+        addRow("backslash before the closing quote", {1, 1, 1}, {"5\\", "2", "100"},
+               "Bitte keinen umgekehrten Schrägstrich (\\) eingeben!", unset);
         addRow("not Windows-1252", {1, 1, 1}, {"5", "☺", "100"},
                "Das Zeichen „☺“ kann nicht in die Config geschrieben werden!", unset);
         addRow("128 characters", {1, 1, 1}, {QString(128, '1'), "2", "100"},

@@ -204,28 +204,44 @@ TEST(WriteConfig, eachFlagAloneFirstChangesItsOwnLine)
 
 TEST(WriteConfig, typedValuesAreWrittenOnlyWhenTheySortAfterZero)
 {
-    const std::pair<const char*, bool> texts[] = {
-        {"3", true}, {"0.5", true}, {"00", true}, {"a", true}, {"\u00fc1", true},
-        {"", false}, {"0", false}, {".5", false}, {" 2", false}, {"-1", false}};
+    // What a number box and the colour box write for a typed text; null
+    // leaves the line out. A number the game would misread is written as
+    // meant; anything that is not one plain number stays as typed.
+    struct Typed { const char* typed; const char* asNumber; const char* asText; };
+    const Typed texts[] = {
+        {"3", "3", "3"}, {"0.5", "0.5", "0.5"}, {"00", "00", "00"}, {"a", "a", "a"},
+        {"\u00fc1", "\u00fc1", "\u00fc1"}, {"2,5", "2.5", "2,5"}, {"0,5", "0.5", "0,5"},
+        {"+100", "100", nullptr}, {"1,2,3", "1,2,3", "1,2,3"}, {"5,", "5.", "5,"},
+        {"", nullptr, nullptr}, {"0", nullptr, nullptr}, {".5", nullptr, nullptr},
+        {" 2", nullptr, nullptr}, {"-1", nullptr, nullptr}, {"+0", nullptr, nullptr},
+        {",5", nullptr, nullptr}, {"+-5", nullptr, nullptr}, {"+", nullptr, nullptr}};
     // The net graph's size falls back to its default line instead.
-    struct Field { std::string Settings::* field; std::string command; const char* fallback; };
+    struct Field { std::string Settings::* field; std::string command; const char* fallback; bool number; };
     const Field fields[] = {
-        {&Settings::CfgMSens, "sensitivity", nullptr},
-        {&Settings::CfgMSensratio, "zoom_sensitivity_ratio", nullptr},
-        {&Settings::CfgConsoleRGB, "con_color", nullptr},
-        {&Settings::CfgHudDTN, "hud_deathnotice_time", nullptr},
-        {&Settings::CfgHudChattime, "hud_saytext_time", nullptr},
-        {&Settings::CfgHudKaufhis, "hud_drawhistory_time", nullptr},
-        {&Settings::CfgNetghight, "net_graphhight", "net_graphheight \"64\""},
-        {&Settings::CfgNetgwidth, "net_graphwidht", "net_graphwidht \"150\""},
+        {&Settings::CfgMSens, "sensitivity", nullptr, true},
+        {&Settings::CfgMSensratio, "zoom_sensitivity_ratio", nullptr, true},
+        {&Settings::CfgConsoleRGB, "con_color", nullptr, false},
+        {&Settings::CfgHudDTN, "hud_deathnotice_time", nullptr, true},
+        {&Settings::CfgHudChattime, "hud_saytext_time", nullptr, true},
+        {&Settings::CfgHudKaufhis, "hud_drawhistory_time", nullptr, true},
+        {&Settings::CfgNetghight, "net_graphhight", "net_graphheight \"64\"", true},
+        {&Settings::CfgNetgwidth, "net_graphwidht", "net_graphwidht \"150\"", true},
     };
     for (const auto& field : fields) {
-        for (const auto& [text, written] : texts) {
-            SCOPED_TRACE(field.command + " [" + text + "]");
+        for (const auto& t : texts) {
+            SCOPED_TRACE(field.command + " [" + t.typed + "]");
+            const char* written = field.number ? t.asNumber : t.asText;
             Settings s;
-            s.*field.field = text;
+            s.*field.field = t.typed;
             const RawLines lines = configLines(s);
-            EXPECT_EQ(std::count(lines.begin(), lines.end(), field.command + " \"" + text + "\""), written ? 1 : 0);
+            // The fallback of the net graph width shares the typed line's name.
+            const auto prefixed = std::count_if(lines.begin(), lines.end(), [&](const RawLine& line) {
+                return line.starts_with(field.command + " \"") && !(field.fallback && line == field.fallback);
+            });
+            EXPECT_EQ(prefixed, written ? 1 : 0);
+            if (written) {
+                EXPECT_EQ(std::count(lines.begin(), lines.end(), field.command + " \"" + written + "\""), 1);
+            }
             if (field.fallback) {
                 EXPECT_EQ(std::count(lines.begin(), lines.end(), field.fallback), written ? 0 : 1);
             }
@@ -244,6 +260,13 @@ TEST(WriteConfig, linesThatHangOnSingleAnswers)
           R"(echo "Video settings: Gamma default")", R"(echo "Other settings: Bopup Off")"}},
         {"what merely looks like 1 is a value", [](Settings& s) { s.CfgBrightness = "1.0"; s.CfgGamma = " 1"; },
          {R"(brightness "1.0")", R"(gamma " 1")", R"(echo "Other settings: Bopup Off")"}},
+        {"picture values as meant; +1 is the default",
+         [](Settings& s) { s.CfgBrightness = "+1,5"; s.CfgGamma = "+1"; },
+         {R"(brightness "1.5")", R"(gamma "1")", R"(echo "Video settings: Gamma default")"}},
+        {"frame rate as meant", [](Settings& s) { s.CfgVMaxFPS = "+99,5"; },
+         {R"(precache "0")", R"(fps_max "99.5")"}},
+        {"frame rate that is no plain number as typed", [](Settings& s) { s.CfgVMaxFPS = "1,2,3"; },
+         {R"(precache "0")", R"(fps_max "1,2,3")"}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

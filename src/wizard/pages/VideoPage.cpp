@@ -1,5 +1,6 @@
 #include "wizard/pages/VideoPage.h"
 
+#include "common/GameNumber.h"
 #include "ui/ClickLineEdit.h"
 #include "ui/UserDialogs.h"
 #include "wizard/pages/PageControls.h"
@@ -8,9 +9,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QLocale>
 #include <QRadioButton>
-#include <QRegularExpression>
 #include <QVBoxLayout>
 
 namespace quorvix {
@@ -37,23 +36,6 @@ QGroupBox* frameAround(QWidget* parent, const char* name, const char* caption,
 }
 
 } // namespace
-
-std::optional<double> readFrameRate(const QString& text)
-{
-    // Digits only in ASCII: what the game reads back must be a plain number.
-    static const QRegularExpression number(
-        QStringLiteral("^ *([+-]?(?:[0-9]+(?:[.,][0-9]*)?|[.,][0-9]+)) *$"));
-    const QRegularExpressionMatch match = number.match(text);
-    if (!match.hasMatch())
-        return std::nullopt;
-    QString digits = match.captured(1);
-    digits.replace(QLatin1Char(','), QLatin1Char('.'));
-    bool ok = false;
-    const double value = QLocale::c().toDouble(digits, &ok);
-    if (!ok)
-        return std::nullopt;
-    return value;
-}
 
 VideoPage::VideoPage(Settings& settings, Wizard& wizard, UserDialogs& dialogs, QWidget* parent)
     : WizardPage(3, settings, wizard, dialogs, parent)
@@ -162,7 +144,8 @@ void VideoPage::next()
         return;
     }
 
-    const std::optional<double> frameRate = readFrameRate(m_maxFps->text());
+    // Read as the writer will write it: "99,5" is 99.5, "+100" is 100.
+    const std::optional<double> frameRate = plainNumber(m_maxFps->text().toStdString());
     if (!frameRate) {
         reject(QStringLiteral(
             "Bitte gib als maximale Framerate eine Zahl ein (z.B. 100 oder 99,5)!"));
@@ -177,7 +160,7 @@ void VideoPage::next()
         return;
     }
 
-    // Stored as typed, decimal comma and blanks included.
+    // Stored as typed; the writer puts a decimal comma as a point.
     s.CfgVMaxFPS = m_maxFps->text().toStdString();
     acceptAndMoveOn();
 }

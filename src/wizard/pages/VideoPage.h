@@ -2,18 +2,11 @@
 
 #include "wizard/pages/WizardPage.h"
 
-#include <optional>
-
 class QAbstractButton;
 class QCheckBox;
 class QRadioButton;
 
 namespace quorvix {
-
-// Reads a frame-rate text as a number: optional blanks around an optional
-// sign, digits, and a decimal point or comma. Nothing when the text is not
-// such a number (the empty text included).
-std::optional<double> readFrameRate(const QString& text);
 
 // Page 3: quality, brightness, gamma, frame-rate limit and four switches.
 // Next needs three mouse clicks into the text boxes since the page was

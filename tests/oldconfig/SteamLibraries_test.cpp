@@ -1,0 +1,108 @@
+#include "oldconfig/SteamLibraries.h"
+
+#include "common/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <utility>
+#include <vector>
+
+namespace quorvix {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::TempDir;
+
+TEST(SteamLibraries, libraryListReadsBothLayoutsAndRefusesBrokenText)
+{
+    const auto nested = [](int depth) {
+        std::string text;
+        for (int i = 0; i < depth; ++i)
+            text += "k {";
+        return text + std::string(depth, '}');
+    };
+    struct Case { const char* name; std::string vdf; std::vector<fs::path> folders; };
+    const Case cases[] = {
+        {"current layout, other keys and nested blocks skipped",
+         "\"libraryfolders\"\n{\n\t\"0\"\n\t{\n\t\t\"path\"\t\t\"/home/a/.local/share/Steam\"\n"
+         "\t\t\"apps\" { \"10\" \"123\" }\n\t}\n\t\"contentstatsid\" \"-4\"\n"
+         "\t\"1\" { \"label\" \"\" \"PATH\" \"/mnt/sp iele\" }\n}\n",
+         {"/home/a/.local/share/Steam", "/mnt/sp iele"}},
+        {"older layout with doubled backslashes and an escaped quote",
+         "\"LibraryFolders\" { \"TimeNextStatsReport\" \"1\" \"1\" \"D:\\\\Games\\\\Steam\" "
+         "\"2\" \"E:\\\\a\\\"b\" }",
+         {"D:\\Games\\Steam", "E:\\a\"b"}},
+        {"comments and unquoted words", "// Steam\nlibraryfolders { 1 /x // here\n 2 \"/y\" }", {"/x", "/y"}},
+        {"another root block", "\"config\" { \"1\" \"/x\" }", {}},
+        {"open quote", "\"libraryfolders\" { \"1\" \"/x }", {}},
+        {"open brace", "\"libraryfolders\" { \"1\" \"/x\"", {}},
+        {"stray closing brace", "\"libraryfolders\" { \"1\" \"/x\" } }", {}},
+        {"key without value", "\"libraryfolders\" { \"1\" }", {}},
+        {"nesting past any real file",
+         "libraryfolders { 1 /x " + nested(40) + " }", {}},
+        {"nesting as deep as it may be", "libraryfolders { 1 /x " + nested(31) + " }", {"/x"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(libraryFolders(c.vdf), c.folders);
+    }
+}
+
+TEST(SteamLibraries, gameFolderIsFoundInTheFirstLibraryThatHasIt)
+{
+    const std::string native = ".local/share/Steam";
+    const std::string flatpak = ".var/app/com.valvesoftware.Steam/.local/share/Steam";
+    const std::string game = "steamapps/common/Half-Life/cstrike";
+    // Folders below the fake home ("extra/..." stands for a Steam folder
+    // found elsewhere), files with their text ("@" becomes the home path).
+    struct Case {
+        const char* name;
+        std::vector<std::string> folders;
+        std::vector<std::pair<std::string, std::string>> files;
+        std::string found;
+    };
+    const auto list = [](std::initializer_list<const char*> paths) {
+        std::string vdf = "\"libraryfolders\"\n{\n";
+        int n = 0;
+        for (const char* path : paths)
+            vdf += "\t\"" + std::to_string(n++) + "\" { \"path\" \"@/" + path + "\" }\n";
+        return vdf + "}\n";
+    };
+    const Case cases[] = {
+        {"no Steam", {"games/" + game}, {}, ""},
+        {"Steam without the game", {native + "/steamapps/common/Other"}, {}, ""},
+        {"game in Steam's own folder", {native + "/" + game}, {}, native + "/" + game},
+        {"second library has it", {native, "lib1/steamapps/common", "lib2/" + game},
+         {{native + "/steamapps/libraryfolders.vdf", list({"lib1", "lib2"})}}, "lib2/" + game},
+        {"reached through ~/.steam/steam", {".steam/steam/" + game}, {}, ".steam/steam/" + game},
+        {"Flatpak", {flatpak + "/" + game}, {}, flatpak + "/" + game},
+        {"Flatpak library after a native Steam without it",
+         {native, flatpak, "lib/" + game},
+         {{flatpak + "/steamapps/libraryfolders.vdf", list({"lib"})}}, "lib/" + game},
+        {"broken list", {native, "lib/" + game},
+         {{native + "/steamapps/libraryfolders.vdf", "\"libraryfolders\" { \"0\" { \"path\" \"@/lib\" }"}}, ""},
+        {"listed library gone", {native, "lib2/" + game},
+         {{native + "/steamapps/libraryfolders.vdf", list({"gone", "lib2"})}}, "lib2/" + game},
+        {"the game's name as a file", {native + "/steamapps/common/Half-Life"},
+         {{native + "/" + game, "not a folder"}}, ""},
+        {"Steam found elsewhere", {"extra/" + game}, {}, "extra/" + game},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempDir home;
+        const std::string at = home.path().generic_string();
+        for (const auto& folder : c.folders)
+            fs::create_directories(home / folder);
+        for (auto [file, text] : c.files) {
+            for (auto pos = text.find('@'); pos != std::string::npos; pos = text.find('@'))
+                text.replace(pos, 1, at);
+            fs::create_directories((home / file).parent_path());
+            testing::writeBytes(home / file, text);
+        }
+        const auto found = findGameConfigFolder(home.path(), {home / "missing", home / "extra"});
+        EXPECT_EQ(found.value_or(fs::path()), c.found.empty() ? fs::path() : home / c.found);
+    }
+}
+
+} // namespace
+} // namespace quorvix
