@@ -60,6 +60,9 @@ public:
     void mnuEnd_Click();
     void mnuInfo_Click();
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void setupWindow();
     void setupViews(QWidget* central);
@@ -77,6 +80,7 @@ private:
     Settings m_settings;
     Wizard* m_wizard = nullptr;
     QPointer<InfoWindow> m_info;
+    bool m_placed = false;
 
     RawLines m_lines;
     QString m_chosenPath;

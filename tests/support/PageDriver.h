@@ -27,6 +27,15 @@ void pressBack(WizardPage* page);
 // Lets deferred deletes of closed pages happen.
 void settle();
 
+// A caption as the user sees it: a single "&" marks the access key and is
+// shown as an underline only.
+inline QString shown(QString caption)
+{
+    return caption.replace(QStringLiteral("&&"), QStringLiteral("\x01"))
+        .remove(QLatin1Char('&'))
+        .replace(QLatin1Char('\x01'), QLatin1Char('&'));
+}
+
 // A child of `parent` by object name; a missing one is reported.
 template <typename T>
 T* child(QWidget* parent, const QString& name)
