@@ -4,6 +4,7 @@
 #include <QLayout>
 #include <QScreen>
 #include <QScrollArea>
+#include <QTimer>
 
 namespace quorvix {
 namespace {
@@ -11,6 +12,17 @@ namespace {
 // A window that has never been shown knows nothing of the frame the window
 // manager will put around it; this leaves room for a title bar and borders.
 constexpr QMargins kAssumedFrame(6, 32, 6, 6);
+
+// How long a window manager may take to place and frame a new window.
+constexpr int kFramingMs = 250;
+
+// `frame` moved as little as needed to lie on `area`.
+QPoint within(QRect frame, const QRect& area)
+{
+    frame.moveLeft(qMax(area.left(), qMin(frame.left(), area.right() + 1 - frame.width())));
+    frame.moveTop(qMax(area.top(), qMin(frame.top(), area.bottom() + 1 - frame.height())));
+    return frame.topLeft();
+}
 
 class ScrollingBody final : public QScrollArea {
 public:
@@ -82,9 +94,14 @@ void fitOnScreen(QWidget* window, QSize wanted, const QWidget* over)
 
     QRect placed(QPoint(), window->size().grownBy(frame));
     placed.moveCenter(over ? over->frameGeometry().center() : area.center());
-    placed.moveLeft(qMax(area.left(), qMin(placed.left(), area.right() + 1 - placed.width())));
-    placed.moveTop(qMax(area.top(), qMin(placed.top(), area.bottom() + 1 - placed.height())));
-    window->move(placed.topLeft());
+    window->move(within(placed, area));
+    // Some window managers place a new window by rules of their own, and
+    // its real frame is known only once it is on screen: checked again then.
+    QTimer::singleShot(kFramingMs, window, [window, area] {
+        const QPoint onArea = within(window->frameGeometry(), area);
+        if (onArea != window->frameGeometry().topLeft())
+            window->move(onArea);
+    });
 }
 
 } // namespace quorvix
