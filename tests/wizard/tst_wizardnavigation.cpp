@@ -319,10 +319,11 @@ private slots:
         WizardPage* page = r.open(11);
         QCOMPARE(r.settings.LastStep, Settings::Flag(11));
         QCOMPARE(r.settings.WizardDone, Settings::Flag(0));
-        // The ex_ boxes only show their names.
+        // The ex_ boxes only show their names, on the window's background.
         auto* box = need<QLineEdit>(page, "Text4");
         typeWithoutClick(box, QStringLiteral("9"));
         QCOMPARE(box->text(), QStringLiteral("ex_maxaccel "));
+        QCOMPARE(box->palette().color(QPalette::Base), page->palette().color(QPalette::Window));
         pressNext(page);
         QCOMPARE(r.settings.WizardDone, Settings::Flag(1));
         QCOMPARE(finished.count(), 1);
