@@ -158,31 +158,24 @@ private slots:
 
         // Access keys: the captions read as before, each has a key, and no
         // key serves twice in the window (menu titles, buttons) or a menu.
-        const auto captions = [](const QList<QAction*>& actions) {
-            QStringList texts;
-            for (const QAction* action : actions)
-                texts << action->text();
-            return texts;
-        };
-        QStringList window = captions(run.form->menuBar()->actions());
-        for (const char* button : {"cmdCfgNeu", "cmdMakeCFG"})
-            window << run.form->findChild<QPushButton*>(button)->text();
-        const QList<QPair<QStringList, QStringList>> groups = {
+        QList<QAction*> window = run.form->menuBar()->actions();
+        for (const char* name : {"cmdCfgNeu", "cmdMakeCFG"})
+            window << new QAction(run.form->findChild<QPushButton*>(name)->text(), run.form.get());
+        const QList<QPair<QList<QAction*>, QStringList>> groups = {
             {window, {"Datei", "?", "Neue Config", "Erstelle Config"}},
-            {captions(run.form->findChild<QMenu*>("msnDatei")->actions()), {"Öffnen", "Beenden"}},
-            {captions(run.form->findChild<QMenu*>("mnuAbout")->actions()),
+            {run.form->findChild<QMenu*>("msnDatei")->actions(), {"Öffnen", "Beenden"}},
+            {run.form->findChild<QMenu*>("mnuAbout")->actions(),
              {"Info", "Die #Quorvix Seite besuchen", "Die #Tandrel Seite besuchen",
-              "Den #Quorvix Channel im Qnet besuchen"}},
-        };
-        for (const auto& [texts, expected] : groups) {
+              "Den #Quorvix Channel im Qnet besuchen"}}};
+        for (const auto& [actions, expected] : groups) {
             QStringList displayed;
             QSet<QKeySequence> keys;
-            for (const QString& text : texts) {
-                displayed << shown(text);
-                keys << QKeySequence::mnemonic(text);
+            for (const QAction* action : actions) {
+                displayed << shown(action->text());
+                keys << QKeySequence::mnemonic(action->text());
             }
             QCOMPARE(displayed, expected);
-            QVERIFY(!keys.contains(QKeySequence()) && keys.size() == texts.size());
+            QVERIFY(!keys.contains(QKeySequence()) && keys.size() == actions.size());
         }
         QVERIFY(run.dialogs.messages.isEmpty()); // no browser is no error
         QApplication::setActiveWindow(run.form.get());
