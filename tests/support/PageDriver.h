@@ -31,9 +31,8 @@ void settle();
 // shown as an underline only.
 inline QString shown(QString caption)
 {
-    return caption.replace(QStringLiteral("&&"), QStringLiteral("\x01"))
-        .remove(QLatin1Char('&'))
-        .replace(QLatin1Char('\x01'), QLatin1Char('&'));
+    const QChar kept(0x01);
+    return caption.replace(QStringLiteral("&&"), kept).remove(QLatin1Char('&')).replace(kept, QLatin1Char('&'));
 }
 
 // A child of `parent` by object name; a missing one is reported.
