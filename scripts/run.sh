@@ -15,10 +15,10 @@ if [ ${#missing[@]} -gt 0 ]; then
     DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}"
 fi
 
-# Release in build/, the same build as scripts/test.sh and the README's
+# RelWithDebInfo in build/, the same build as scripts/test.sh and the README's
 # install section, so neither rebuilds what the other has built.
-echo "Baue Quorvix (Release, Ordner build/) …"
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+echo "Baue Quorvix (RelWithDebInfo, Ordner build/) …"
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build --target quorvix
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then

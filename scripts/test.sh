@@ -16,8 +16,8 @@ if [ ${#missing[@]} -gt 0 ]; then
 fi
 
 # The same build as scripts/run.sh and the README's install section.
-echo "Baue Quorvix und die Tests (Release, Ordner build/) …"
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+echo "Baue Quorvix und die Tests (RelWithDebInfo, Ordner build/) …"
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build
 echo "Starte die Tests ohne Bildschirm …"
 QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure -j2
