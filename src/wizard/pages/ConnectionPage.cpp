@@ -54,8 +54,8 @@ void ConnectionPage::setupControls()
         m_choices.push_back({option, row.field});
     }
 
-    // The tab order starts at the ADSL line, the most common connection,
-    // then runs top to bottom through the others.
+    // Tab starts at the ADSL line, the page's first stop, and then runs
+    // top to bottom through the others.
     QWidget* const first = frame->findChild<QWidget*>(QStringLiteral("optCfgDSL"));
     QWidget* previous = first;
     for (const Choice& choice : m_choices) {
