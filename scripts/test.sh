@@ -10,10 +10,14 @@ for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing+=("$p")
 done
 if [ ${#missing[@]} -gt 0 ]; then
+    echo "Installiere fehlende Pakete: ${missing[*]} …"
     apt-get update -qq
     DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}"
 fi
 
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+# The same build as scripts/run.sh and the README's install section.
+echo "Baue Quorvix und die Tests (RelWithDebInfo, Ordner build/) …"
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build
+echo "Starte die Tests ohne Bildschirm …"
 QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure -j2

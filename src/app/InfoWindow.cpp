@@ -3,6 +3,7 @@
 #include "app/Artwork.h"
 #include "common/Addresses.h"
 #include "ui/UserDialogs.h"
+#include "ui/WindowFit.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -11,7 +12,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
-#include <QScreen>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QShortcut>
 #include <QUrl>
@@ -134,12 +135,16 @@ InfoWindow::InfoWindow(UserDialogs& dialogs, QWidget* parent)
     , m_dialogs(dialogs)
 {
     setupWindow();
-    auto* layout = new QVBoxLayout(this);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
-    layout->addWidget(new LogoLabel(QStringLiteral("Image1"), this), 0, Qt::AlignHCenter);
+    auto* body = new QWidget(this);
+    body->setObjectName(QStringLiteral("InfoInhalt"));
+    auto* layout = new QVBoxLayout(body);
+    layout->addWidget(new LogoLabel(QStringLiteral("Image1"), body), 0, Qt::AlignHCenter);
     layout->addWidget(makeCreditsFrame());
     layout->addWidget(makeNote());
     layout->addLayout(makeLinks());
+    auto* root = new QVBoxLayout(this);
+    root->setContentsMargins(0, 0, 0, 0);
+    root->addWidget(makeScrollingBody(body, this));
     setupKeyboard();
     Form_Load();
 }
@@ -248,11 +253,16 @@ void InfoWindow::openAddress(const char* address)
 
 void InfoWindow::showEvent(QShowEvent* event)
 {
-    if (!m_placed && screen()) {
+    if (!m_placed) {
         m_placed = true;
-        QRect placed = frameGeometry();
-        placed.moveCenter(screen()->availableGeometry().center());
-        move(placed.topLeft());
+        // Wide enough that the window manager need not cut the caption:
+        // the title in a bold face plus room for the icon and the buttons
+        // of the title bar.
+        QFont titleFont = font();
+        titleFont.setBold(true);
+        const QFontMetrics title(titleFont);
+        const int captionWidth = title.horizontalAdvance(windowTitle()) + 8 * title.height();
+        fitOnScreen(this, wantedSize(this).expandedTo(QSize(captionWidth, 0)), parentWidget());
     }
     QWidget::showEvent(event);
 }

@@ -12,6 +12,7 @@
 #include "oldconfig/EntryMeter.h"
 #include "oldconfig/ui/ColouredView.h"
 #include "ui/UserDialogs.h"
+#include "ui/WindowFit.h"
 #include "wizard/pages/AccessibleNames.h"
 #include "wizard/pages/Wizard.h"
 #include "writer/WriteConfig.h"
@@ -27,7 +28,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QScreen>
 #include <QStatusBar>
 #include <QTextEdit>
 #include <QUrl>
@@ -85,16 +85,17 @@ constexpr const char* kRewrittenByGame =
 constexpr int kAnswerYes = 6;
 constexpr int kAnswerNo = 7;
 
-// The menu items that open one of our addresses.
+// The menu items that open one of our addresses. Captions carry their
+// access key after the "&", which the menu shows as an underline.
 struct WebItem {
     const char* objectName;
     const char* caption;
     const char* address;
 };
 constexpr WebItem kWebItems[] = {
-    {"mnuQuorvixhp", "Die #Quorvix Seite besuchen", address::kProductPage},
-    {"mnuTandrelhp", "Die #Tandrel Seite besuchen", address::kPartnerPage},
-    {"mnuChannel", "Den #Quorvix Channel im Qnet besuchen", address::kChatChannel},
+    {"mnuQuorvixhp", "Die #&Quorvix Seite besuchen", address::kProductPage},
+    {"mnuTandrelhp", "Die #&Tandrel Seite besuchen", address::kPartnerPage},
+    {"mnuChannel", "Den #Quorvix &Channel im Qnet besuchen", address::kChatChannel},
 };
 
 QGroupBox* frame(const char* objectName, const char* caption, QWidget* parent)
@@ -132,13 +133,17 @@ void MainWindow::setupWindow()
     setupViews(central);
     setupResultArea(central);
     setupStatusBar();
+}
 
-    resize(860, 560);
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect area = frameGeometry();
-        area.moveCenter(screen->availableGeometry().center());
-        move(area.topLeft());
+void MainWindow::showEvent(QShowEvent* event)
+{
+    // Placed on the screen it opens on, the first time only: later shows
+    // (returning from the wizard) leave it where the user put it.
+    if (!m_placed) {
+        m_placed = true;
+        fitOnScreen(this, QSize(860, 560));
     }
+    QMainWindow::showEvent(event);
 }
 
 void MainWindow::setupViews(QWidget* central)
@@ -195,9 +200,11 @@ void MainWindow::setupResultArea(QWidget* central)
     row->addLayout(results, 1);
 
     auto* buttons = new QVBoxLayout;
-    m_cmdCfgNeu = new QPushButton(text("Neue Config"), central);
+    // Access keys: N and E here, D and ? for the menus; V stays free for
+    // a preview button.
+    m_cmdCfgNeu = new QPushButton(text("&Neue Config"), central);
     m_cmdCfgNeu->setObjectName(QStringLiteral("cmdCfgNeu"));
-    m_cmdMakeCFG = new QPushButton(text("Erstelle Config"), central);
+    m_cmdMakeCFG = new QPushButton(text("&Erstelle Config"), central);
     m_cmdMakeCFG->setObjectName(QStringLiteral("cmdMakeCFG"));
     buttons->addWidget(m_cmdCfgNeu);
     buttons->addWidget(m_cmdMakeCFG);
@@ -251,23 +258,24 @@ void MainWindow::setupMenu()
     QMenuBar* bar = menuBar();
     bar->setObjectName(QStringLiteral("Menue"));
 
-    QMenu* file = bar->addMenu(text("Datei"));
+    // In "Datei", w and V stay free for restoring a backup and a preview.
+    QMenu* file = bar->addMenu(text("&Datei"));
     file->setObjectName(QStringLiteral("msnDatei"));
-    QAction* open = file->addAction(text("Öffnen"));
+    QAction* open = file->addAction(text("&Öffnen"));
     open->setObjectName(QStringLiteral("mnuOpen"));
     open->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     connect(open, &QAction::triggered, this, [this] { mnuOpen_Click(); });
-    QAction* restore = file->addAction(text("Backup wiederherstellen…"));
+    QAction* restore = file->addAction(text("Backup &wiederherstellen…"));
     restore->setObjectName(QStringLiteral("mnuRestore"));
     connect(restore, &QAction::triggered, this, [this] { mnuRestore_Click(); });
-    QAction* end = file->addAction(text("Beenden"));
+    QAction* end = file->addAction(text("&Beenden"));
     end->setObjectName(QStringLiteral("mnuEnd"));
     end->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
     connect(end, &QAction::triggered, this, [this] { mnuEnd_Click(); });
 
-    QMenu* about = bar->addMenu(text("?"));
+    QMenu* about = bar->addMenu(text("&?"));
     about->setObjectName(QStringLiteral("mnuAbout"));
-    QAction* info = about->addAction(text("Info"));
+    QAction* info = about->addAction(text("&Info"));
     info->setObjectName(QStringLiteral("mnuInfo"));
     connect(info, &QAction::triggered, this, [this] { mnuInfo_Click(); });
     for (const WebItem& item : kWebItems) {
@@ -282,7 +290,9 @@ void MainWindow::setupMenu()
 
 void MainWindow::setupWizard()
 {
-    m_wizard = new Wizard(m_settings, m_dialogs);
+    // The pages are windows of their own owned by this one: they stay in
+    // front of it and close with it.
+    m_wizard = new Wizard(m_settings, m_dialogs, this);
     m_wizard->setParent(this);
     connect(m_wizard, &Wizard::finished, this, [this] { returnFromWizard(); });
 }
@@ -573,6 +583,9 @@ void MainWindow::returnFromWizard()
     show();
     raise();
     activateWindow();
+    // The one step left is the make; Return now presses it.
+    m_cmdMakeCFG->setDefault(true);
+    m_cmdMakeCFG->setFocus(Qt::OtherFocusReason);
 }
 
 } // namespace quorvix

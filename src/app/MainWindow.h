@@ -71,6 +71,9 @@ public:
     void mnuInfo_Click();
     void mnuRestore_Click();
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void setupWindow();
     void setupViews(QWidget* central);
@@ -95,6 +98,7 @@ private:
     Wizard* m_wizard = nullptr;
     QPointer<InfoWindow> m_info;
     QPointer<RestoreWindow> m_restore;
+    bool m_placed = false;
 
     LoadedConfig m_loaded;
     QString m_chosenPath;

@@ -6,6 +6,7 @@
 #include "oldconfig/BackupHistory.h"
 #include "oldconfig/ui/ColouredView.h"
 #include "ui/UserDialogs.h"
+#include "ui/WindowFit.h"
 
 #include <QDateTime>
 #include <QHBoxLayout>
@@ -39,13 +40,12 @@ QString quoted(const QString& path) { return QStringLiteral("„%1“").arg(path
 } // namespace
 
 RestoreWindow::RestoreWindow(UserDialogs& dialogs, QWidget* parent)
-    : QWidget(parent, Qt::Window)
+    : QWidget(parent, Qt::Dialog)
     , m_dialogs(dialogs)
 {
     setObjectName(QStringLiteral("frmRestore"));
     setWindowTitle(text(says::kCaption));
     setupWidgets();
-    resize(760, 480);
 }
 
 RestoreWindow::~RestoreWindow() = default;
@@ -108,6 +108,8 @@ void RestoreWindow::showHistory(const QString& folder, const QLocale& locale)
         m_txtInhalt->setPlainText(text(says::kEmpty));
     else
         m_lstVerlauf->setCurrentRow(0);
+    if (!isVisible())
+        fitOnScreen(this, QSize(760, 480), parentWidget());
     show();
     raise();
     activateWindow();

@@ -3,12 +3,12 @@
 #include "app/Artwork.h"
 #include "app/MainWindow.h"
 #include "ui/UserDialogs.h"
+#include "ui/WindowFit.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QPointer>
-#include <QScreen>
 #include <QTimer>
 
 namespace quorvix {
@@ -60,18 +60,8 @@ void SplashWindow::setupTimer()
 
 void SplashWindow::showEvent(QShowEvent* event)
 {
-    centreOnScreen();
+    fitOnScreen(this, size());
     QWidget::showEvent(event);
-}
-
-void SplashWindow::centreOnScreen()
-{
-    const QScreen* shownOn = screen() ? screen() : QGuiApplication::primaryScreen();
-    if (!shownOn)
-        return;
-    QRect placed = frameGeometry();
-    placed.moveCenter(shownOn->availableGeometry().center());
-    move(placed.topLeft());
 }
 
 void SplashWindow::closeEvent(QCloseEvent* event)

@@ -53,7 +53,6 @@ private:
     void setupWindow();
     void setupLogo();
     void setupTimer();
-    void centreOnScreen();
 
     void tmrSTART_Timer();
     void showMainWindow();

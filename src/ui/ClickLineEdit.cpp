@@ -12,7 +12,9 @@ ClickLineEdit::ClickLineEdit(QWidget* parent)
 void ClickLineEdit::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton) {
-        clear();
+        // Emptied for good: setText() also drops the undo history, where
+        // clear() would let Ctrl+Z bring the old text back.
+        setText(QString());
         emit clicked();
     }
     QLineEdit::mousePressEvent(event);

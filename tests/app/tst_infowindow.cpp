@@ -43,6 +43,10 @@ private slots:
         QCOMPARE(first->windowModality(), Qt::NonModal);
         QCOMPARE(first->windowTitle(), QStringLiteral("About #Quorvix powered by ")
                                            + first->findChild<QLabel*>(QStringLiteral("lblTandrelhp"))->text());
+        // Wide enough for the caption in a title bar's bold face.
+        QFont titleFont = first->font();
+        titleFont.setBold(true);
+        QVERIFY(first->width() > QFontMetrics(titleFont).horizontalAdvance(first->windowTitle()) + 100);
         // Left behind another window and chosen again: the same window.
         first->hide();
         info->trigger();

@@ -11,6 +11,7 @@
 #include "support/PageDriver.h"
 #include "support/ScriptedDialogs.h"
 #include "support/WizardRun.h"
+#include "wizard/pages/PageTable.h"
 #include "wizard/pages/Wizard.h"
 #include "wizard/pages/WizardPage.h"
 #include "writer/WriteConfig.h"
@@ -23,6 +24,8 @@
 #include <QDir>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -219,6 +222,28 @@ private slots:
         const QList<QUrl> once = {QUrl(address::kProductPage), QUrl(address::kPartnerPage),
                                   QUrl(address::kChatChannel)};
         QCOMPARE(run.dialogs.openedUrls, once + once);
+
+        // Access keys: the captions read as before, each has a key, and no
+        // key serves twice in the window (menu titles, buttons) or a menu.
+        QList<QAction*> window = run.form->menuBar()->actions();
+        for (const char* name : {"cmdCfgNeu", "cmdMakeCFG"})
+            window << new QAction(run.form->findChild<QPushButton*>(name)->text(), run.form.get());
+        const QList<QPair<QList<QAction*>, QStringList>> groups = {
+            {window, {"Datei", "?", "Neue Config", "Erstelle Config"}},
+            {run.form->findChild<QMenu*>("msnDatei")->actions(), {"Öffnen", "Beenden"}},
+            {run.form->findChild<QMenu*>("mnuAbout")->actions(),
+             {"Info", "Die #Quorvix Seite besuchen", "Die #Tandrel Seite besuchen",
+              "Den #Quorvix Channel im Qnet besuchen"}}};
+        for (const auto& [actions, expected] : groups) {
+            QStringList displayed;
+            QSet<QKeySequence> keys;
+            for (const QAction* action : actions) {
+                displayed << shown(action->text());
+                keys << QKeySequence::mnemonic(action->text());
+            }
+            QCOMPARE(displayed, expected);
+            QVERIFY(!keys.contains(QKeySequence()) && keys.size() == actions.size());
+        }
         QVERIFY(run.dialogs.messages.isEmpty()); // no browser is no error
         QApplication::setActiveWindow(run.form.get());
         QVERIFY(QTest::qWaitForWindowActive(run.form.get()));
@@ -467,7 +492,20 @@ private slots:
         QCOMPARE(runWizardToEnd(run.form->wizard(), QStringLiteral("Jörg")), 0);
         QVERIFY(run.form->isVisible());
         QCOMPARE(readBytes(file), old);
-        run.erstelleConfig();
+        // The pages belong to Form1 and share one size, "Weiter" in one place.
+        const auto weiterAt = [&run](int n) {
+            return run.page(n)->findChild<QPushButton*>(pageInfo(n).nextButton)->mapTo(run.page(n), QPoint());
+        };
+        for (int n = 1; n <= 11; ++n) {
+            QVERIFY(run.page(n)->parentWidget() == run.form.get()
+                    && run.page(n)->windowHandle()->transientParent() == run.form->windowHandle());
+            QCOMPARE(run.page(n)->size(), run.page(1)->size());
+            QCOMPARE(weiterAt(n), weiterAt(1));
+        }
+        // Return now makes the config.
+        auto* make = run.form->findChild<QPushButton*>(QStringLiteral("cmdMakeCFG"));
+        QVERIFY(make->isDefault() && run.form->focusWidget() == make);
+        QTest::keyClick(make, Qt::Key_Return);
         QCOMPARE(run.last().text, kMade);
         QCOMPARE(readBytes(file), golden);
         QVERIFY(isMarkedReadOnly(toFsPath(file)));

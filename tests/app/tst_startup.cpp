@@ -1,6 +1,7 @@
 #include "app/Artwork.h"
 #include "app/MainWindow.h"
 #include "app/SplashWindow.h"
+#include "wizard/pages/Wizard.h"
 #include "support/FileBytes.h"
 #include "support/ScriptedDialogs.h"
 
@@ -139,17 +140,18 @@ private slots:
     void runEndsWithTheRightExitCode_data()
     {
         QTest::addColumn<bool>("registrationWorks");
-        QTest::addColumn<bool>("openAboutWindow");
+        QTest::addColumn<QString>("leftOpen");
         QTest::addColumn<int>("exitCode");
-        QTest::newRow("registration fails") << false << false << kExitStartFailed;
-        QTest::newRow("user closes the main window") << true << false << 0;
-        // The about window must not keep a program without main window alive.
-        QTest::newRow("about window still open") << true << true << 0;
+        QTest::newRow("registration fails") << false << "" << kExitStartFailed;
+        QTest::newRow("user closes the main window") << true << "" << 0;
+        // No window left open may keep a program without main window alive.
+        QTest::newRow("about window still open") << true << "about" << 0;
+        QTest::newRow("wizard page still open") << true << "page" << 0;
     }
     void runEndsWithTheRightExitCode()
     {
         QFETCH(bool, registrationWorks);
-        QFETCH(bool, openAboutWindow);
+        QFETCH(QString, leftOpen);
         QFETCH(int, exitCode);
         ScriptedDialogs dialogs;
         CountedSteps counted;
@@ -158,9 +160,11 @@ private slots:
             ++counted.made;
             MainWindow* form1 = createMainWindow(d);
             // What the user does once the window is up.
-            QTimer::singleShot(100, form1, [form1, openAboutWindow] {
-                if (openAboutWindow)
+            QTimer::singleShot(100, form1, [form1, leftOpen] {
+                if (leftOpen == QLatin1String("about"))
                     form1->findChild<QAction*>(QStringLiteral("mnuInfo"))->trigger();
+                if (leftOpen == QLatin1String("page"))
+                    form1->wizard().showPage(1);
                 QTimer::singleShot(100, form1, &QWidget::close);
             });
             return form1;

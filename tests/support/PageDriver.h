@@ -27,6 +27,14 @@ void pressBack(WizardPage* page);
 // Lets deferred deletes of closed pages happen.
 void settle();
 
+// A caption as the user sees it: a single "&" marks the access key and is
+// shown as an underline only.
+inline QString shown(QString caption)
+{
+    const QChar kept(0x01);
+    return caption.replace(QStringLiteral("&&"), kept).remove(QLatin1Char('&')).replace(kept, QLatin1Char('&'));
+}
+
 // A child of `parent` by object name; a missing one is reported.
 template <typename T>
 T* child(QWidget* parent, const QString& name)

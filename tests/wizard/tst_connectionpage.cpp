@@ -41,6 +41,7 @@ private slots:
         QFETCH(QStringList, expected);
         PageRun r;
         WizardPage* page = r.open(2);
+        QCOMPARE(page->focusWidget()->objectName(), QStringLiteral("optCfgDSL"));
         clickAll(page, clicked);
         pressNext(page);
         QCOMPARE(raised(r.settings), expected);

@@ -113,6 +113,7 @@ private slots:
             QCOMPARE(need<QAbstractButton>(page, name)->isChecked(), ticked);
         }
         QCOMPARE(rgbBox(page)->text(), undone ? QString() : rgbText);
+        QVERIFY(!undone || !rgbBox(page)->isUndoAvailable());
     }
 
     void rejectedPassKeepsSpeedDeveloperAndStoredRgb()

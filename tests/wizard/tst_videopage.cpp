@@ -134,7 +134,8 @@ private slots:
         // Only the frame-rate limit leaves the page on screen, its box emptied.
         QCOMPARE(hides.count == 0, message == kTooHigh);
         if (!accepted)
-            QCOMPARE(box(page, 2)->text(), message == kTooHigh ? QString() : typed[2]);
+            QVERIFY(box(page, 2)->text() == (message == kTooHigh ? QString() : typed[2])
+                    && (message != kTooHigh || !box(page, 2)->isUndoAvailable()));
         // Keyboard and focus counted nothing, and no refusal reset the count.
         QCOMPARE(page->clickCount(), clicks[0] + clicks[1] + clicks[2]);
     }

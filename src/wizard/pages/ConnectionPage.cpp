@@ -54,6 +54,17 @@ void ConnectionPage::setupControls()
         m_choices.push_back({option, row.field});
     }
 
+    // Tab starts at the ADSL line, the page's first stop, and then runs
+    // top to bottom through the others.
+    QWidget* const first = frame->findChild<QWidget*>(QStringLiteral("optCfgDSL"));
+    QWidget* previous = first;
+    for (const Choice& choice : m_choices) {
+        if (choice.button != first) {
+            setTabOrder(previous, choice.button);
+            previous = choice.button;
+        }
+    }
+
     auto* download = makeCheck(frame, "chkCfgDownL", "Erlaube Download (Maps,Sounds)",
                                "Download vom Server (Maps etc.) ");
     layout->addWidget(download);

@@ -149,7 +149,7 @@ void ConsolePage::undoColourChoice()
         s.*colour.field = 0;
         colour.box->setChecked(false);
     }
-    m_rgb->clear();
+    m_rgb->setText(QString()); // not clear(): no undo brings it back
 }
 
 } // namespace quorvix

@@ -49,6 +49,12 @@ void FinalPage::setupControls()
         auto* box = new QLineEdit(QString::fromLatin1(kExCommands[i]), boxes);
         box->setObjectName(QStringLiteral("Text%1").arg(i + 1));
         box->setReadOnly(true);
+        // Shown, not asked for: no tab stop, and on the window's background
+        // so they do not look like boxes to type into.
+        box->setFocusPolicy(Qt::NoFocus);
+        QPalette shownOnly = box->palette();
+        shownOnly.setColor(QPalette::Base, shownOnly.color(QPalette::Window));
+        box->setPalette(shownOnly);
         box->setAccessibleName(box->text().trimmed());
         column->addWidget(box);
     }

@@ -156,7 +156,7 @@ void VideoPage::next()
         // box emptied for a new value.
         dialogs().inform(this, QStringLiteral("Eine maximale Framrate von 101 ist nur möglich!"),
                          QStringLiteral("CS Quorvix 0.3a"));
-        m_maxFps->clear();
+        m_maxFps->setText(QString()); // not clear(): no undo brings it back
         return;
     }
 

@@ -1,11 +1,11 @@
 #include "wizard/pages/Wizard.h"
 
+#include "ui/WindowFit.h"
 #include "wizard/pages/AccessibleNames.h"
 #include "wizard/pages/PageFactory.h"
 #include "wizard/pages/WizardPage.h"
 
-#include <QGuiApplication>
-#include <QScreen>
+#include <memory>
 
 namespace quorvix {
 
@@ -28,22 +28,24 @@ WizardPage* Wizard::create(int page)
     m_pages[static_cast<std::size_t>(page - 1)] = window;
     nameForScreenReaders(window);
     window->focusFirstControl();
-    placeCentred(window);
+    fitOnScreen(window, pageSize(), m_windowParent);
     window->loadReset();
     return window;
 }
 
-void Wizard::placeCentred(QWidget* window)
+QSize Wizard::pageSize()
 {
-    // Each page is a window of its own; without this, window managers that
-    // do not place new windows (and bare X servers) open them in a corner.
-    window->adjustSize();
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    if (!screen)
-        return;
-    QRect area = window->frameGeometry();
-    area.moveCenter(screen->availableGeometry().center());
-    window->move(area.topLeft());
+    // Every page gets the size of the largest, so "Weiter" and "Zurück" do
+    // not move from step to step. Measured once, on pages that are built
+    // and dropped again without being loaded.
+    if (m_pageSize.isEmpty()) {
+        for (int n = 1; n <= kPageCount; ++n) {
+            const std::unique_ptr<WizardPage> probe(
+                createWizardPage(n, m_settings, *this, m_dialogs, nullptr));
+            m_pageSize = m_pageSize.expandedTo(wantedSize(probe.get()));
+        }
+    }
+    return m_pageSize;
 }
 
 void Wizard::showPage(int page)

@@ -4,6 +4,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QSize>
 
 #include <array>
 
@@ -14,7 +15,8 @@ namespace quorvix {
 class UserDialogs;
 class WizardPage;
 
-// Owns the eleven page windows. A page is created (and its load reset run)
+// Owns the eleven page windows, which belong to the window given as their
+// parent (the main window) and open centred over it. A page is created (and its load reset run)
 // the first time it is shown, then only hidden and shown again; Back is the
 // one thing that destroys a page, and it creates it again at once.
 class Wizard : public QObject {
@@ -41,11 +43,12 @@ signals:
 
 private:
     WizardPage* create(int page);
-    static void placeCentred(QWidget* window);
+    QSize pageSize();
 
     Settings& m_settings;
     UserDialogs& m_dialogs;
     QWidget* m_windowParent;
+    QSize m_pageSize;
     std::array<QPointer<WizardPage>, kPageCount> m_pages;
 };
 

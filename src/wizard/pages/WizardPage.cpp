@@ -2,6 +2,7 @@
 
 #include "ui/ClickLineEdit.h"
 #include "ui/UserDialogs.h"
+#include "ui/WindowFit.h"
 #include "wizard/TypedText.h"
 #include "wizard/pages/PageControls.h"
 #include "wizard/pages/PageTable.h"
@@ -12,13 +13,16 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QVBoxLayout>
 
 namespace quorvix {
 
 WizardPage::WizardPage(int pageNumber, Settings& settings, Wizard& wizard,
                        UserDialogs& dialogs, QWidget* parent)
-    : QWidget(parent, Qt::Window)
+    // A dialog-type window stays in front of the main window that owns it
+    // and gets no task-bar entry of its own.
+    : QWidget(parent, Qt::Dialog)
     , m_pageNumber(pageNumber)
     , m_settings(settings)
     , m_wizard(wizard)
@@ -35,16 +39,23 @@ void WizardPage::setupWindow()
     setWindowTitle(QString::fromUtf8(info.caption));
     setAccessibleName(windowTitle());
 
-    auto* outer = new QHBoxLayout(this);
+    // Settings and step panel scroll together when the screen is too small
+    // for them; the buttons below stay in reach.
+    auto* root = new QVBoxLayout(this);
+    auto* body = new QWidget(this);
+    body->setObjectName(QStringLiteral("Inhalt"));
+    auto* columns = new QHBoxLayout(body);
+    columns->setContentsMargins(0, 0, 0, 0);
     auto* left = new QVBoxLayout;
     m_content = new QVBoxLayout;
     left->addLayout(m_content);
     left->addStretch(1);
-    outer->addLayout(left, 1);
+    columns->addLayout(left, 1);
 
-    auto* panel = new QGroupBox(QStringLiteral("Status"), this);
+    auto* panel = new QGroupBox(QStringLiteral("Status"), body);
     setupStepPanel(panel);
-    outer->addWidget(panel, 0, Qt::AlignTop);
+    columns->addWidget(panel, 0, Qt::AlignTop);
+    root->addWidget(makeScrollingBody(body, this), 1);
 }
 
 void WizardPage::setupStepPanel(QWidget* panel)
@@ -81,15 +92,16 @@ void WizardPage::setupButtons()
         connect(m_back, &QPushButton::clicked, this, [this] { back(); });
     }
     row->addStretch(1);
-    // The buttons sit below the page's settings, inside the left column.
-    auto* left = static_cast<QVBoxLayout*>(layout()->itemAt(0)->layout());
-    left->addLayout(row);
+    // Below the page's settings, in the same place on every page.
+    static_cast<QVBoxLayout*>(layout())->addLayout(row);
 }
 
 void WizardPage::keyPressEvent(QKeyEvent* event)
 {
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    if (enter && event->modifiers() == Qt::NoModifier && isVisible()) {
+    // The keypad's Enter arrives with the keypad modifier; it is no chord.
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (enter && plain && isVisible()) {
         m_next->click();
         return;
     }
@@ -107,6 +119,8 @@ void WizardPage::focusFirstControl()
             return;
         }
     }
+    // A page with nothing to answer opens on "Weiter".
+    m_next->setFocus(Qt::TabFocusReason);
 }
 
 void WizardPage::loadReset()

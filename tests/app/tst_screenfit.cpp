@@ -1,0 +1,75 @@
+#include "app/MainWindow.h"
+#include "app/SplashWindow.h"
+#include "support/ScriptedDialogs.h"
+#include "wizard/pages/Wizard.h"
+#include "wizard/pages/WizardPage.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QPushButton>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+using namespace quorvix;
+
+// Every window on two small screens: a 1024 x 600 netbook and a 1366 x 768
+// screen at twice the scale, 683 x 384 in logical pixels.
+class ScreenFitTest : public QObject {
+    Q_OBJECT
+private slots:
+    void everyWindowFits_data()
+    {
+        QTest::addColumn<int>("screen");
+        QTest::addColumn<QString>("window");
+        for (int screen : {0, 1})
+            for (const char* window : {"Form1", "Info", "start", "1", "2", "3", "4", "5", "6", "7",
+                                       "8", "9", "10", "11"})
+                QTest::addRow("%s on %s", window, screen ? "683x384" : "1024x600") << screen << window;
+    }
+    void everyWindowFits()
+    {
+        QFETCH(int, screen);
+        QFETCH(QString, window);
+        QScreen* on = QGuiApplication::screens().value(screen);
+        QCOMPARE(on->availableGeometry().size(), screen ? QSize(683, 384) : QSize(1024, 600));
+        test::ScriptedDialogs dialogs;
+        MainWindow form1(dialogs);
+        SplashWindow splash(dialogs);
+        splash.findChild<QTimer*>()->stop();
+        QWidget* shown = window == QLatin1String("start") ? static_cast<QWidget*>(&splash) : &form1;
+        shown->move(on->geometry().topLeft());
+        shown->show();
+        if (window == QLatin1String("Info")) {
+            form1.findChild<QAction*>(QStringLiteral("mnuInfo"))->trigger();
+            shown = form1.findChild<QWidget*>(QStringLiteral("Info"));
+        } else if (window.toInt() > 0) {
+            form1.wizard().showPage(window.toInt());
+            shown = form1.wizard().page(window.toInt());
+        }
+        QVERIFY(QTest::qWaitForWindowExposed(shown));
+        QVERIFY(on->availableGeometry().contains(shown->frameGeometry()));
+        for (const QPushButton* button : shown->findChildren<QPushButton*>())
+            QVERIFY(button->isVisible()
+                    && shown->rect().contains(QRect(button->mapTo(shown, QPoint()), button->size())));
+    }
+};
+
+int main(int argc, char* argv[])
+{
+    // The second screen's doubled dots per inch give it a scale of 2.
+    QTemporaryDir folder;
+    QFile screens(folder.filePath(QStringLiteral("screens.json")));
+    if (!screens.open(QIODevice::WriteOnly)
+        || screens.write(R"({"screens": [{"name": "netbook", "width": 1024, "height": 600},
+            {"name": "scaled", "x": 1024, "width": 1366, "height": 768, "logicalDpi": 192}]})") < 0)
+        return 2;
+    screens.close();
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + screens.fileName().toLocal8Bit());
+    QApplication app(argc, argv);
+    ScreenFitTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_screenfit.moc"
