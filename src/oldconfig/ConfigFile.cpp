@@ -267,6 +267,13 @@ void replaceFileAtomically(const fs::path& requestedTarget,
     syncFolder(folderOf(target));
 }
 
+void writeNewConfig(LineOutput& out, const std::function<void(LineOutput&)>& writeGenerated,
+                    const RawLines& oldLines)
+{
+    writeGenerated(out);
+    writeBindLines(out, oldLines);
+}
+
 MadeConfig makeConfigFile(const fs::path& target,
                           const std::function<void(LineOutput&)>& writeGenerated,
                           const RawLines& oldLines)
@@ -276,10 +283,7 @@ MadeConfig makeConfigFile(const fs::path& target,
     // that nothing can fail any more once it has taken the old file's place.
     replaceFileAtomically(
         target,
-        [&](LineOutput& out) {
-            writeGenerated(out);
-            writeBindLines(out, oldLines);
-        },
+        [&](LineOutput& out) { writeNewConfig(out, writeGenerated, oldLines); },
         [&](const fs::path& written) {
             const std::string bytes = readFileBytes(written);
             made.fingerprint = fingerprintOf(bytes);

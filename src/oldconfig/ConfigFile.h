@@ -37,6 +37,12 @@ void replaceFileAtomically(const std::filesystem::path& target,
                            const std::function<void(LineOutput&)>& fill,
                            const std::function<void(const std::filesystem::path&)>& beforeReplace);
 
+// The new config's content: the generated lines (`writeGenerated`), then
+// the bind lines of `oldLines`. The make and its preview both write it
+// through here, so the preview shows exactly what the make writes.
+void writeNewConfig(LineOutput& out, const std::function<void(LineOutput&)>& writeGenerated,
+                    const RawLines& oldLines);
+
 struct MadeConfig {
     RawLines lines;   // the new file read back
     std::uint64_t fingerprint = 0;

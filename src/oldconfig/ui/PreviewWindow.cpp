@@ -1,0 +1,352 @@
+#include "oldconfig/ui/PreviewWindow.h"
+
+#include "oldconfig/EntryMeter.h"
+#include "oldconfig/ui/ColouredView.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QShortcut>
+#include <QSplitter>
+#include <QTextBlock>
+#include <QVBoxLayout>
+
+namespace quorvix {
+
+namespace {
+
+QString text(const char* utf8) { return QString::fromUtf8(utf8); }
+
+// How each mark is drawn in the margin: a sign that reads without colour,
+// and a colour that reads at a glance.
+struct MarkLook {
+    LineMark mark;
+    QChar sign;
+    QColor colour;
+};
+const MarkLook kMarkLooks[] = {
+    {LineMark::Carried, QLatin1Char('='), QColor(0, 0, 255)},
+    {LineMark::Dropped, QChar(0x2212), QColor(200, 0, 0)},
+    {LineMark::New, QLatin1Char('+'), QColor(0, 140, 0)},
+};
+
+const MarkLook& lookOf(LineMark mark)
+{
+    for (const MarkLook& look : kMarkLooks) {
+        if (look.mark == mark)
+            return look;
+    }
+    return kMarkLooks[0];
+}
+
+QString joinedLines(const RawLines& lines)
+{
+    QString all;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (i > 0)
+            all += QLatin1Char('\n');
+        all += decodedCp1252(lines[i]);
+    }
+    return all;
+}
+
+QGroupBox* frame(const char* objectName, const char* caption, QWidget* parent)
+{
+    auto* box = new QGroupBox(text(caption), parent);
+    box->setObjectName(QString::fromLatin1(objectName));
+    return box;
+}
+
+} // namespace
+
+// A read-only text pane whose left margin shows each line's mark.
+class MarkedLinesView : public QPlainTextEdit {
+public:
+    explicit MarkedLinesView(QWidget* parent) : QPlainTextEdit(parent), m_margin(this)
+    {
+        setReadOnly(true);
+        setLineWrapMode(QPlainTextEdit::NoWrap);
+        setViewportMargins(marginWidth(), 0, 0, 0);
+        connect(this, &QPlainTextEdit::updateRequest, this, [this](const QRect& rect, int dy) {
+            if (dy != 0)
+                m_margin.scroll(0, dy);
+            else
+                m_margin.update(0, rect.y(), m_margin.width(), rect.height());
+        });
+    }
+
+    void setMarkedLines(const QString& text, const std::vector<LineMark>& marks)
+    {
+        setPlainText(text);
+        m_marks = marks;
+        m_margin.update();
+    }
+
+    int firstVisibleLine() const { return firstVisibleBlock().blockNumber(); }
+    void scrollToLine(int line) { verticalScrollBar()->setValue(line); }
+    int lineCount() const { return blockCount(); }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override
+    {
+        QPlainTextEdit::resizeEvent(event);
+        const QRect area = contentsRect();
+        m_margin.setGeometry(area.left(), area.top(), marginWidth(), area.height());
+    }
+
+private:
+    class Margin : public QWidget {
+    public:
+        explicit Margin(MarkedLinesView* view) : QWidget(view), m_view(view) {}
+
+    protected:
+        void paintEvent(QPaintEvent* event) override { m_view->paintMargin(event->rect()); }
+
+    private:
+        MarkedLinesView* m_view;
+    };
+
+    int marginWidth() const { return fontMetrics().horizontalAdvance(QLatin1Char('M')) * 2; }
+
+    void paintMargin(const QRect& dirty)
+    {
+        QPainter painter(&m_margin);
+        painter.fillRect(dirty, palette().color(QPalette::Window));
+        QFont bold = font();
+        bold.setBold(true);
+        painter.setFont(bold);
+        for (QTextBlock block = firstVisibleBlock(); block.isValid(); block = block.next()) {
+            const QRectF box =
+                blockBoundingGeometry(block).translated(contentOffset());
+            if (box.top() > dirty.bottom())
+                break;
+            const auto line = static_cast<std::size_t>(block.blockNumber());
+            if (line >= m_marks.size() || box.bottom() < dirty.top())
+                continue;
+            const MarkLook& look = lookOf(m_marks[line]);
+            painter.setPen(look.colour);
+            painter.drawText(QRectF(0, box.top(), m_margin.width(), box.height()),
+                             Qt::AlignCenter, QString(look.sign));
+        }
+    }
+
+    Margin m_margin;
+    std::vector<LineMark> m_marks;
+};
+
+PreviewWindow::PreviewWindow(const RawLines& oldLines, const ConfigPreview& preview,
+                             QWidget* parent)
+    : QDialog(parent)
+{
+    setObjectName(QStringLiteral("frmVorschau"));
+    setWindowTitle(text("Vorschau der neuen Config"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    new QVBoxLayout(this);
+    setupCounts(preview);
+    setupPanes(oldLines, preview);
+    setupLost(oldLines, preview);
+    setupFind();
+    setupScrolling(preview);
+    resize(1000, 680);
+}
+
+PreviewWindow::~PreviewWindow() = default;
+
+void PreviewWindow::setupCounts(const ConfigPreview& preview)
+{
+    auto* row = new QHBoxLayout;
+    auto* counts = new QLabel(
+        text("Übernommen: %1 Zeilen  ·  Fällt weg: %2 Zeilen  ·  Neu erzeugt: %3 Zeilen")
+            .arg(preview.carried())
+            .arg(preview.dropped())
+            .arg(preview.generated),
+        this);
+    counts->setObjectName(QStringLiteral("lblVorschauZahlen"));
+    row->addWidget(counts, 1);
+
+    auto* meter = frame("frmVorschauMeter", "Config o' Meter", this);
+    auto* meterLayout = new QHBoxLayout(meter);
+    auto* entries = new QLabel(
+        QString::fromStdString(entryCountText(preview.newLines.size())), meter);
+    entries->setObjectName(QStringLiteral("lblVorschauEintraege"));
+    const Rating rating = rateConfig(preview.newLines.size());
+    auto* status = new QLabel(QString::fromStdString(rating.text), meter);
+    status->setObjectName(QStringLiteral("lblVorschauMeter"));
+    QPalette palette = status->palette();
+    palette.setColor(QPalette::WindowText, QColor::fromRgb(rating.rgb));
+    status->setPalette(palette);
+    QFont bold = status->font();
+    bold.setBold(true);
+    status->setFont(bold);
+    meterLayout->addWidget(entries);
+    meterLayout->addWidget(status);
+    row->addWidget(meter);
+
+    static_cast<QVBoxLayout*>(layout())->addLayout(row);
+
+    auto* legend = new QLabel(
+        text("Am Rand:  + neu erzeugt   = aus der alten Config übernommen   − fällt weg"), this);
+    legend->setObjectName(QStringLiteral("lblVorschauLegende"));
+    layout()->addWidget(legend);
+}
+
+void PreviewWindow::setupPanes(const RawLines& oldLines, const ConfigPreview& preview)
+{
+    auto* panes = new QSplitter(Qt::Horizontal, this);
+    panes->setObjectName(QStringLiteral("splVorschau"));
+
+    auto* oldFrame = frame("frmVorschauAlt", "Alte Config", panes);
+    m_old = new MarkedLinesView(oldFrame);
+    m_old->setObjectName(QStringLiteral("txtVorschauAlt"));
+    m_old->setAccessibleName(text("Alte Config"));
+    m_old->setMarkedLines(joinedLines(oldLines), preview.oldMarks);
+    (new QVBoxLayout(oldFrame))->addWidget(m_old);
+
+    auto* newFrame = frame("frmVorschauNeu", "Neue Config", panes);
+    m_new = new MarkedLinesView(newFrame);
+    m_new->setObjectName(QStringLiteral("txtVorschauNeu"));
+    m_new->setAccessibleName(text("Neue Config"));
+    m_new->setMarkedLines(joinedLines(preview.newLines), preview.newMarks);
+    (new QVBoxLayout(newFrame))->addWidget(m_new);
+
+    panes->addWidget(oldFrame);
+    panes->addWidget(newFrame);
+    static_cast<QVBoxLayout*>(layout())->addWidget(panes, 1);
+    m_lastFocused = m_new;
+}
+
+void PreviewWindow::setupLost(const RawLines& oldLines, const ConfigPreview& preview)
+{
+    auto* lostFrame = frame("frmVerloren", "geht verloren", this);
+    auto* lostLayout = new QVBoxLayout(lostFrame);
+    auto* hint = new QLabel(
+        text("Diese Zeilen der alten Config setzen etwas, das die neue Config nicht setzt:"),
+        lostFrame);
+    lostLayout->addWidget(hint);
+    m_lost = new QListWidget(lostFrame);
+    m_lost->setObjectName(QStringLiteral("lstVerloren"));
+    m_lost->setAccessibleName(text("geht verloren"));
+    m_lost->setUniformItemSizes(true);
+    QStringList items;
+    items.reserve(static_cast<qsizetype>(preview.lost.size()));
+    for (const std::size_t line : preview.lost)
+        items.append(text("Zeile %1: ").arg(line + 1) + decodedCp1252(oldLines[line]));
+    m_lost->addItems(items);
+    m_lost->setMaximumHeight(m_lost->sizeHintForRow(0) > 0
+                                 ? m_lost->sizeHintForRow(0) * 6 + 2 * m_lost->frameWidth()
+                                 : 120);
+    lostLayout->addWidget(m_lost);
+    layout()->addWidget(lostFrame);
+
+    // A lost line picked in the list is shown in the old pane.
+    connect(m_lost, &QListWidget::currentRowChanged, this, [this, lines = preview.lost](int row) {
+        if (row < 0 || static_cast<std::size_t>(row) >= lines.size())
+            return;
+        const QTextBlock block =
+            m_old->document()->findBlockByNumber(static_cast<int>(lines[row]));
+        QTextCursor cursor(block);
+        cursor.select(QTextCursor::LineUnderCursor);
+        m_old->setTextCursor(cursor);
+        m_old->centerCursor();
+    });
+}
+
+void PreviewWindow::setupFind()
+{
+    auto* row = new QHBoxLayout;
+    m_together = new QCheckBox(text("Beide Seiten gemeinsam &scrollen"), this);
+    m_together->setObjectName(QStringLiteral("chkGemeinsam"));
+    m_together->setChecked(true);
+    row->addWidget(m_together);
+    row->addStretch(1);
+
+    auto* label = new QLabel(text("&Suchen:"), this);
+    m_find = new QLineEdit(this);
+    m_find->setObjectName(QStringLiteral("txtSuchen"));
+    m_find->setClearButtonEnabled(true);
+    label->setBuddy(m_find);
+    m_findState = new QLabel(this);
+    m_findState->setObjectName(QStringLiteral("lblSuchen"));
+    row->addWidget(label);
+    row->addWidget(m_find);
+    row->addWidget(m_findState);
+    static_cast<QVBoxLayout*>(layout())->addLayout(row);
+
+    auto* findShortcut = new QShortcut(QKeySequence::Find, this);
+    connect(findShortcut, &QShortcut::activated, this, [this] { showFind(); });
+    auto* againShortcut = new QShortcut(QKeySequence::FindNext, this);
+    connect(againShortcut, &QShortcut::activated, this, [this] { findNext(); });
+    connect(m_find, &QLineEdit::returnPressed, this, [this] { findNext(); });
+    connect(m_find, &QLineEdit::textChanged, m_findState, &QLabel::clear);
+
+    // Searching goes on in the pane the player was last in.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        if (now == m_old || now == m_new)
+            m_lastFocused = static_cast<MarkedLinesView*>(now);
+    });
+}
+
+void PreviewWindow::showFind()
+{
+    m_find->setFocus(Qt::ShortcutFocusReason);
+    m_find->selectAll();
+}
+
+void PreviewWindow::findNext()
+{
+    const QString wanted = m_find->text();
+    if (wanted.isEmpty())
+        return;
+    MarkedLinesView* pane = m_lastFocused;
+    bool found = pane->find(wanted);
+    if (!found) {
+        // From the top again, once.
+        pane->moveCursor(QTextCursor::Start);
+        found = pane->find(wanted);
+    }
+    m_findState->setText(found ? QString() : text("nicht gefunden"));
+    if (found)
+        pane->centerCursor();
+}
+
+void PreviewWindow::setupScrolling(const ConfigPreview& preview)
+{
+    m_oldToNew.assign(preview.oldMarks.size(), -1);
+    m_newToOld.assign(preview.newMarks.size(), -1);
+    for (std::size_t k = 0; k < preview.carriedFrom.size(); ++k) {
+        const auto oldLine = static_cast<int>(preview.carriedFrom[k]);
+        const auto newLine = static_cast<int>(preview.generated + k);
+        m_oldToNew[preview.carriedFrom[k]] = newLine;
+        m_newToOld[preview.generated + k] = oldLine;
+    }
+    connect(m_old->verticalScrollBar(), &QScrollBar::valueChanged, this,
+            [this] { follow(m_old, m_new, m_oldToNew); });
+    connect(m_new->verticalScrollBar(), &QScrollBar::valueChanged, this,
+            [this] { follow(m_new, m_old, m_newToOld); });
+}
+
+void PreviewWindow::follow(const MarkedLinesView* from, MarkedLinesView* to,
+                           const std::vector<int>& counterpart)
+{
+    if (m_following || !m_together->isChecked())
+        return;
+    const int top = from->firstVisibleLine();
+    for (std::size_t line = static_cast<std::size_t>(std::max(top, 0)); line < counterpart.size();
+         ++line) {
+        if (counterpart[line] < 0)
+            continue;
+        m_following = true;
+        to->scrollToLine(counterpart[line] - (static_cast<int>(line) - top));
+        m_following = false;
+        return;
+    }
+}
+
+} // namespace quorvix

@@ -1,0 +1,84 @@
+#include "oldconfig/Preview.h"
+
+#include "common/TempDir.h"
+#include "oldconfig/ConfigFile.h"
+#include "wizard/Settings.h"
+#include "writer/WriteConfig.h"
+
+#include <gtest/gtest.h>
+
+namespace quorvix {
+namespace {
+
+using testing::TempDir;
+
+// A player's config: binds, the words "unbind" and "Bind", comments,
+// aliases, values the new config sets again and values it does not, and a
+// last line without line end.
+const std::string kPlayersConfig =
+    "// mein config\r\n"
+    "bind \"w\" \"+forward\"\r\n"
+    "alias +jt \"+jump;+duck\"\r\n"
+    "\tFPS_MAX \"72\"\r\n"
+    "\r\n"
+    "cl_crosshair_color \"50 250 50\"\r\n"
+    "Bind \"x\" \"slot1\"\r\n"
+    "\"hud_fastswitch\" \"1\"\r\n"
+    "unbindall\r\n"
+    "exec spray.cfg\r\n"
+    "  bind \"MOUSE1\" \"+attack\"";
+constexpr LineMark C = LineMark::Carried, D = LineMark::Dropped;
+
+TEST(Preview, showsTheBytesTheMakeWritesAndMarksEveryLine)
+{
+    TempDir dir;
+    const auto target = dir / "config.cfg";
+    testing::writeBytes(target, kPlayersConfig);
+    const RawLines old = splitLines(kPlayersConfig);
+    Settings settings;
+    settings.Spielername = "Jürgen";
+    const auto writeGenerated = [&](LineOutput& out) { WriteConfig(settings, out); };
+
+    const ConfigPreview preview = previewConfig(writeGenerated, old);
+    const MadeConfig made = makeConfigFile(target, writeGenerated, old);
+    EXPECT_EQ(preview.bytes, testing::readBytes(target));
+    EXPECT_EQ(preview.newLines, made.lines);
+
+    EXPECT_EQ(preview.oldMarks, (std::vector<LineMark>{D, C, D, D, D, D, D, D, C, D, C}));
+    EXPECT_EQ(preview.carriedFrom, (std::vector<std::size_t>{1, 8, 10}));
+    EXPECT_EQ(preview.carried(), 3u);
+    EXPECT_EQ(preview.dropped(), 8u);
+    ASSERT_EQ(preview.generated + 3, made.lines.size());
+    for (std::size_t i = 0; i < made.lines.size(); ++i) {
+        SCOPED_TRACE(i);
+        const bool carried = i >= preview.generated;
+        EXPECT_EQ(preview.newMarks[i], carried ? C : LineMark::New);
+        if (carried) {
+            EXPECT_EQ(made.lines[i], old[preview.carriedFrom[i - preview.generated]]);
+        }
+    }
+    // fps_max and hud_fastswitch are set again (any case, quoted or not);
+    // comments and empty lines set nothing.
+    EXPECT_EQ(preview.lost, (std::vector<std::size_t>{2, 5, 6, 9}));
+}
+
+TEST(Preview, settingNameIsTheFirstWordAsTheConsoleReadsIt)
+{
+    const std::pair<std::string_view, std::string_view> cases[] = {
+        {"fps_max \"100\"", "fps_max"},
+        {" \t sensitivity 2", "sensitivity"},
+        {"\"name\" \"x y\"", "name"},
+        {"developer;echo hi", "developer"},
+        {"echo\"hi\"", "echo"},
+        {"// fps_max 100", ""},
+        {"  //", ""},
+        {" \t ", ""},
+        {"", ""},
+        {"/ single slash", "/"},
+    };
+    for (const auto& [line, name] : cases)
+        EXPECT_EQ(settingName(line), name) << line;
+}
+
+} // namespace
+} // namespace quorvix
