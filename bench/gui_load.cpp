@@ -10,6 +10,7 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QListWidget>
@@ -153,6 +154,29 @@ void BM_QTextEditSetPlainText(benchmark::State& state)
     }
 }
 BENCHMARK(BM_QTextEditSetPlainText)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+// Opening the preview of the new config for the same old config, against
+// loading it (BM_Form1FirstLoad): the make's content step in memory, both
+// panes, the marks and the list of lost settings. Closing is not timed.
+void BM_PreviewOpen(benchmark::State& state)
+{
+    QuietDialogs dialogs(fixture().file);
+    quorvix::MainWindow form(dialogs);
+    form.show();
+    form.Form_Load();
+    form.settings().WizardDone = 1;
+    QCoreApplication::processEvents();
+    for (auto _ : state) {
+        form.mnuVorschau_Click();
+        QCoreApplication::processEvents();
+        state.PauseTiming();
+        if (auto* preview = form.findChild<QDialog*>(QStringLiteral("frmVorschau")))
+            delete preview;
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_PreviewOpen)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
 // The two halves of the load on their own, to see where the time goes.
 void BM_ColouredViewOnly(benchmark::State& state)

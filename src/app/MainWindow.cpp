@@ -10,7 +10,9 @@
 #include "oldconfig/BackupHistory.h"
 #include "oldconfig/ConfigFile.h"
 #include "oldconfig/EntryMeter.h"
+#include "oldconfig/Preview.h"
 #include "oldconfig/ui/ColouredView.h"
+#include "oldconfig/ui/PreviewWindow.h"
 #include "ui/UserDialogs.h"
 #include "ui/WindowFit.h"
 #include "wizard/pages/AccessibleNames.h"
@@ -80,6 +82,12 @@ constexpr const char* kWritten = "Geschrieben: %1";
 constexpr const char* kRewrittenByGame =
     "Hinweis: Das Spiel schreibt die config.cfg beim Beenden neu. Was bleiben soll, "
     "gehört in die userconfig.cfg im selben Ordner.";
+constexpr const char* kPreviewFailed = "Die Vorschau ist nicht möglich:\n%1";
+constexpr const char* kPreviewReady =
+    "Zeigt, was „Erstelle Config“ schreiben wird, ohne etwas zu schreiben.";
+constexpr const char* kPreviewNotYet =
+    "Die Vorschau gibt es, sobald du mit „Neue Config“ alle Schritte durchlaufen hast.";
+constexpr const char* kPreviewMade = "Die Config ist schon erstellt.";
 } // namespace says
 
 constexpr int kAnswerYes = 6;
@@ -116,6 +124,7 @@ MainWindow::MainWindow(UserDialogs& dialogs, QWidget* parent)
     setupWindow();
     setupMenu();
     setupWizard();
+    updatePreviewItems();
     nameForScreenReaders(this);
 }
 
@@ -206,8 +215,13 @@ void MainWindow::setupResultArea(QWidget* central)
     m_cmdCfgNeu->setObjectName(QStringLiteral("cmdCfgNeu"));
     m_cmdMakeCFG = new QPushButton(text("&Erstelle Config"), central);
     m_cmdMakeCFG->setObjectName(QStringLiteral("cmdMakeCFG"));
+    m_cmdVorschau = new QPushButton(text("&Vorschau"), central);
+    m_cmdVorschau->setObjectName(QStringLiteral("cmdVorschau"));
     buttons->addWidget(m_cmdCfgNeu);
-    buttons->addWidget(m_cmdMakeCFG);
+    auto* makeRow = new QHBoxLayout;
+    makeRow->addWidget(m_cmdMakeCFG, 1);
+    makeRow->addWidget(m_cmdVorschau);
+    buttons->addLayout(makeRow);
     buttons->addStretch(1);
     row->addLayout(buttons);
 
@@ -215,6 +229,7 @@ void MainWindow::setupResultArea(QWidget* central)
 
     connect(m_cmdCfgNeu, &QPushButton::clicked, this, [this] { cmdCfgNeu_Click(); });
     connect(m_cmdMakeCFG, &QPushButton::clicked, this, [this] { cmdMakeCFG_Click(); });
+    connect(m_cmdVorschau, &QPushButton::clicked, this, [this] { mnuVorschau_Click(); });
 }
 
 void MainWindow::setupStatusBar()
@@ -268,6 +283,12 @@ void MainWindow::setupMenu()
     QAction* restore = file->addAction(text("Backup &wiederherstellen…"));
     restore->setObjectName(QStringLiteral("mnuRestore"));
     connect(restore, &QAction::triggered, this, [this] { mnuRestore_Click(); });
+    m_mnuVorschau = file->addAction(text("&Vorschau…"));
+    m_mnuVorschau->setObjectName(QStringLiteral("mnuVorschau"));
+    m_mnuVorschau->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    connect(m_mnuVorschau, &QAction::triggered, this, [this] { mnuVorschau_Click(); });
+    // Says why the preview is not there yet.
+    file->setToolTipsVisible(true);
     QAction* end = file->addAction(text("&Beenden"));
     end->setObjectName(QStringLiteral("mnuEnd"));
     end->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
@@ -471,6 +492,12 @@ void MainWindow::cfgbackup()
 
 void MainWindow::cmdMakeCFG_Click()
 {
+    makeConfig();
+    updatePreviewItems();
+}
+
+void MainWindow::makeConfig()
+{
     m_lstConfig->hide();
     if (m_settings.WizardDone == 0) {
         m_dialogs.inform(this, text(says::kWizardFirst));
@@ -552,6 +579,45 @@ void MainWindow::mnuRestore_Click()
     m_restore->showHistory(historyFolder(), m_stampLocale);
 }
 
+void MainWindow::mnuVorschau_Click()
+{
+    if (m_settings.WizardDone == 0 || m_settings.MakeCount > 0)
+        return;
+    // The make's own steps on the file as it is now, run into memory.
+    RawLines old;
+    ConfigPreview preview;
+    try {
+        MakePlan plan = planMake(m_loaded);
+        preview = previewConfig([this](LineOutput& out) { WriteConfig(m_settings, out); },
+                                plan.carried);
+        old = std::move(plan.carried);
+    } catch (const FileError& error) {
+        m_dialogs.fail(this, text(says::kPreviewFailed).arg(QString::fromUtf8(error.what())));
+        return;
+    }
+    if (m_preview)
+        m_preview->close();
+    m_preview = new PreviewWindow(old, preview, this);
+    fitOnScreen(m_preview, QSize(1000, 680), this);
+    m_preview->show();
+    m_preview->raise();
+    m_preview->activateWindow();
+}
+
+// The preview shows what the one make of this run would write: there is
+// none before the wizard is through, and none once the config is made.
+void MainWindow::updatePreviewItems()
+{
+    const bool made = m_settings.MakeCount > 0;
+    const bool ready = m_settings.WizardDone > 0 && !made;
+    const QString why = text(ready ? says::kPreviewReady
+                                   : made ? says::kPreviewMade : says::kPreviewNotYet);
+    m_cmdVorschau->setEnabled(ready);
+    m_cmdVorschau->setToolTip(why);
+    m_mnuVorschau->setEnabled(ready);
+    m_mnuVorschau->setToolTip(why);
+}
+
 void MainWindow::ViewConfig(const RawLines& newLines)
 {
     m_loaded.lines = newLines;
@@ -580,6 +646,7 @@ void MainWindow::fillList()
 
 void MainWindow::returnFromWizard()
 {
+    updatePreviewItems();
     show();
     raise();
     activateWindow();

@@ -30,6 +30,7 @@ class QTextEdit;
 namespace quorvix {
 
 class InfoWindow;
+class PreviewWindow;
 class RestoreWindow;
 class UserDialogs;
 class Wizard;
@@ -70,6 +71,8 @@ public:
     void mnuEnd_Click();
     void mnuInfo_Click();
     void mnuRestore_Click();
+    // Shows what "Erstelle Config" would write, without writing anything.
+    void mnuVorschau_Click();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -83,12 +86,14 @@ private:
     void setupWizard();
 
     void loadChosen();
+    void makeConfig();
     bool makeAfterChangeOnDisk(const MakePlan& plan);
     void addToHistory(const ConfigSnapshot& snapshot, const std::filesystem::path& file);
     void cfgbackup();
     void ViewConfig(const RawLines& newLines);
     void fillList();
     void returnFromWizard();
+    void updatePreviewItems();
     QString dialogStart() const;
     void showTarget(const QString& caption, const QString& path);
     QString backupFolder() const;
@@ -98,6 +103,7 @@ private:
     Wizard* m_wizard = nullptr;
     QPointer<InfoWindow> m_info;
     QPointer<RestoreWindow> m_restore;
+    QPointer<PreviewWindow> m_preview;
     bool m_placed = false;
 
     LoadedConfig m_loaded;
@@ -118,6 +124,8 @@ private:
     QLabel* m_lblCfgoMeterStatus = nullptr;
     QPushButton* m_cmdCfgNeu = nullptr;
     QPushButton* m_cmdMakeCFG = nullptr;
+    QPushButton* m_cmdVorschau = nullptr;
+    QAction* m_mnuVorschau = nullptr;
     QLabel* m_lblZielDatei = nullptr;
     QLabel* m_lblHinweis = nullptr;
 };

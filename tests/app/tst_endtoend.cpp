@@ -1,4 +1,5 @@
 #include "app/MainWindow.h"
+#include "common/Cp1252.h"
 #include "common/TextLines.h"
 #include "oldconfig/ConfigFile.h"
 #include "support/FileBytes.h"
@@ -6,6 +7,9 @@
 #include "wizard/pages/Wizard.h"
 
 #include <QAbstractButton>
+#include <QAction>
+#include <QDialog>
+#include <QPlainTextEdit>
 #include <QDir>
 #include <QLabel>
 #include <QListWidget>
@@ -149,6 +153,11 @@ class EndToEndTest : public QObject {
         auto* hint = form.findChild<QLabel*>(QStringLiteral("lblHinweis"));
         QCOMPARE(target->text(), QStringLiteral("Zieldatei: ") + QDir::toNativeSeparators(file));
         QCOMPARE(hint->isHidden(), name == QStringLiteral("userconfig.cfg"));
+        // No preview before the wizard is through.
+        auto* preview = form.findChild<QPushButton*>(QStringLiteral("cmdVorschau"));
+        QVERIFY(!preview->isEnabled() && !form.findChild<QAction*>("mnuVorschau")->isEnabled());
+        QTest::keyClick(&form, Qt::Key_P, Qt::ControlModifier);
+        QVERIFY(!form.findChild<QDialog*>(QStringLiteral("frmVorschau")));
         dialogs.answers.push_back(QMessageBox::No);
         click(form.findChild<QPushButton*>(QStringLiteral("cmdCfgNeu")));
 
@@ -176,8 +185,37 @@ class EndToEndTest : public QObject {
         QCOMPARE(QFile::exists(file), oldFileThere);
         QVERIFY(!oldFileThere || readBytes(file) == kOldConfig);
 
+        // The preview, opened twice, shows the bytes the make then writes
+        // and changes nothing on the way.
+        QByteArray previewed;
+        for (int i = 0; i < 2; ++i) {
+            if (i == 0)
+                QTest::keyClick(&form, Qt::Key_P, Qt::ControlModifier);
+            else
+                click(preview);
+            QDialog* window = nullptr;
+            QTRY_VERIFY((window = form.findChild<QDialog*>(QStringLiteral("frmVorschau"))));
+            QVERIFY(window->isVisible());
+            const std::string shown =
+                window->findChild<QPlainTextEdit*>(QStringLiteral("txtVorschauNeu"))
+                    ->toPlainText().replace(QLatin1Char('\n'), QStringLiteral("\r\n")).toStdString();
+            previewed = QByteArray::fromStdString(encodeCp1252(shown).bytes) + "\r\n";
+            QCOMPARE(window->findChild<QLabel*>(QStringLiteral("lblVorschauZahlen"))->text(),
+                     QStringLiteral("Übernommen: %1 Zeilen  ·  Fällt weg: %2 Zeilen  ·  Neu erzeugt: %3 Zeilen")
+                         .arg(oldFileThere ? 4 : 0).arg(oldFileThere ? 5 : 0).arg(entries - (oldFileThere ? 4 : 0)));
+            QCOMPARE(window->findChild<QListWidget*>(QStringLiteral("lstVerloren"))->count(),
+                     oldFileThere ? 1 : 0);
+            QTest::keyClick(window, Qt::Key_Escape);
+            QTRY_VERIFY(!form.findChild<QDialog*>(QStringLiteral("frmVorschau")));
+        }
+        QCOMPARE(form.settings().MakeCount, Settings::Flag(0));
+        QCOMPARE(QFile::exists(file), oldFileThere);
+        QVERIFY(!oldFileThere || readBytes(file) == kOldConfig);
+
         click(form.findChild<QPushButton*>(QStringLiteral("cmdMakeCFG")));
         const QByteArray made = readBytes(file);
+        QCOMPARE(previewed, golden);
+        QVERIFY(!preview->isEnabled());
         QCOMPARE(lines(made), lines(golden));
         QCOMPARE(made, golden);
         QVERIFY(isMarkedReadOnly(fsPath(file)));

@@ -154,7 +154,6 @@ PreviewWindow::PreviewWindow(const RawLines& oldLines, const ConfigPreview& prev
     setupLost(oldLines, preview);
     setupFind();
     setupScrolling(preview);
-    resize(1000, 680);
 }
 
 PreviewWindow::~PreviewWindow() = default;
