@@ -226,11 +226,12 @@ private slots:
         // Access keys: the captions read as before, each has a key, and no
         // key serves twice in the window (menu titles, buttons) or a menu.
         QList<QAction*> window = run.form->menuBar()->actions();
-        for (const char* name : {"cmdCfgNeu", "cmdMakeCFG"})
+        for (const char* name : {"cmdCfgNeu", "cmdMakeCFG", "cmdVorschau"})
             window << new QAction(run.form->findChild<QPushButton*>(name)->text(), run.form.get());
         const QList<QPair<QList<QAction*>, QStringList>> groups = {
-            {window, {"Datei", "?", "Neue Config", "Erstelle Config"}},
-            {run.form->findChild<QMenu*>("msnDatei")->actions(), {"Öffnen", "Beenden"}},
+            {window, {"Datei", "?", "Neue Config", "Erstelle Config", "Vorschau"}},
+            {run.form->findChild<QMenu*>("msnDatei")->actions(),
+             {"Öffnen", "Backup wiederherstellen…", "Vorschau…", "Beenden"}},
             {run.form->findChild<QMenu*>("mnuAbout")->actions(),
              {"Info", "Die #Quorvix Seite besuchen", "Die #Tandrel Seite besuchen",
               "Den #Quorvix Channel im Qnet besuchen"}}};

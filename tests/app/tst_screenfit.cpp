@@ -24,8 +24,8 @@ private slots:
         QTest::addColumn<int>("screen");
         QTest::addColumn<QString>("window");
         for (int screen : {0, 1})
-            for (const char* window : {"Form1", "Info", "start", "1", "2", "3", "4", "5", "6", "7",
-                                       "8", "9", "10", "11"})
+            for (const char* window : {"Form1", "Info", "start", "frmRestore", "frmVorschau", "1", "2",
+                                       "3", "4", "5", "6", "7", "8", "9", "10", "11"})
                 QTest::addRow("%s on %s", window, screen ? "683x384" : "1024x600") << screen << window;
     }
     void everyWindowFits()
@@ -41,9 +41,16 @@ private slots:
         QWidget* shown = window == QLatin1String("start") ? static_cast<QWidget*>(&splash) : &form1;
         shown->move(on->geometry().topLeft());
         shown->show();
-        if (window == QLatin1String("Info")) {
-            form1.findChild<QAction*>(QStringLiteral("mnuInfo"))->trigger();
-            shown = form1.findChild<QWidget*>(QStringLiteral("Info"));
+        QTemporaryDir backups;
+        form1.setBackupFolder(backups.path());
+        if (window == QLatin1String("Info") || window == QLatin1String("frmRestore")) {
+            form1.findChild<QAction*>(window == QLatin1String("Info") ? "mnuInfo" : "mnuRestore")->trigger();
+            shown = form1.findChild<QWidget*>(window);
+        } else if (window == QLatin1String("frmVorschau")) {
+            form1.Form_Load(); // dialog cancelled: the preset name, a new config
+            form1.settings().WizardDone = 1;
+            form1.mnuVorschau_Click();
+            shown = form1.findChild<QWidget*>(window);
         } else if (window.toInt() > 0) {
             form1.wizard().showPage(window.toInt());
             shown = form1.wizard().page(window.toInt());

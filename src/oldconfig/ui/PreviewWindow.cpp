@@ -2,6 +2,7 @@
 
 #include "oldconfig/EntryMeter.h"
 #include "oldconfig/ui/ColouredView.h"
+#include "ui/WindowFit.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -12,6 +13,7 @@
 #include <QListWidget>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QShortcut>
 #include <QSplitter>
@@ -148,12 +150,18 @@ PreviewWindow::PreviewWindow(const RawLines& oldLines, const ConfigPreview& prev
     setObjectName(QStringLiteral("frmVorschau"));
     setWindowTitle(text("Vorschau der neuen Config"));
     setAttribute(Qt::WA_DeleteOnClose);
-    new QVBoxLayout(this);
+    // On a small screen the whole content scrolls; the panes shrink first.
+    auto* body = new QWidget(this);
+    body->setObjectName(QStringLiteral("frmVorschauInhalt"));
+    m_layout = new QVBoxLayout(body);
     setupCounts(preview);
     setupPanes(oldLines, preview);
     setupLost(oldLines, preview);
     setupFind();
     setupScrolling(preview);
+    auto* root = new QVBoxLayout(this);
+    root->setContentsMargins(0, 0, 0, 0);
+    root->addWidget(makeScrollingBody(body, this));
 }
 
 PreviewWindow::~PreviewWindow() = default;
@@ -188,12 +196,12 @@ void PreviewWindow::setupCounts(const ConfigPreview& preview)
     meterLayout->addWidget(status);
     row->addWidget(meter);
 
-    static_cast<QVBoxLayout*>(layout())->addLayout(row);
+    m_layout->addLayout(row);
 
     auto* legend = new QLabel(
         text("Am Rand:  + neu erzeugt   = aus der alten Config übernommen   − fällt weg"), this);
     legend->setObjectName(QStringLiteral("lblVorschauLegende"));
-    layout()->addWidget(legend);
+    m_layout->addWidget(legend);
 }
 
 void PreviewWindow::setupPanes(const RawLines& oldLines, const ConfigPreview& preview)
@@ -217,7 +225,7 @@ void PreviewWindow::setupPanes(const RawLines& oldLines, const ConfigPreview& pr
 
     panes->addWidget(oldFrame);
     panes->addWidget(newFrame);
-    static_cast<QVBoxLayout*>(layout())->addWidget(panes, 1);
+    m_layout->addWidget(panes, 1);
     m_lastFocused = m_new;
 }
 
@@ -242,7 +250,7 @@ void PreviewWindow::setupLost(const RawLines& oldLines, const ConfigPreview& pre
                                  ? m_lost->sizeHintForRow(0) * 6 + 2 * m_lost->frameWidth()
                                  : 120);
     lostLayout->addWidget(m_lost);
-    layout()->addWidget(lostFrame);
+    m_layout->addWidget(lostFrame);
 
     // A lost line picked in the list is shown in the old pane.
     connect(m_lost, &QListWidget::currentRowChanged, this, [this, lines = preview.lost](int row) {
@@ -276,7 +284,7 @@ void PreviewWindow::setupFind()
     row->addWidget(label);
     row->addWidget(m_find);
     row->addWidget(m_findState);
-    static_cast<QVBoxLayout*>(layout())->addLayout(row);
+    m_layout->addLayout(row);
 
     auto* findShortcut = new QShortcut(QKeySequence::Find, this);
     connect(findShortcut, &QShortcut::activated, this, [this] { showFind(); });

@@ -9,6 +9,7 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QCheckBox;
+class QVBoxLayout;
 
 namespace quorvix {
 
@@ -38,6 +39,7 @@ private:
     void follow(const MarkedLinesView* from, MarkedLinesView* to,
                 const std::vector<int>& counterpart);
 
+    QVBoxLayout* m_layout = nullptr;
     MarkedLinesView* m_old = nullptr;
     MarkedLinesView* m_new = nullptr;
     MarkedLinesView* m_lastFocused = nullptr;
