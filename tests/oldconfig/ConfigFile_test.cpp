@@ -34,61 +34,85 @@ void writeThreeLines(LineOutput& out)
 }
 const std::string kThreeLines = "// generated\r\necho \"Q-DSL f\xFCr dich\"\r\ncl_resend \"2\" \r\n";
 
-void expectFileError(const std::function<void()>& act, const std::string& words)
+// The message a call fails with, "" when it does not.
+std::string failure(const std::function<void()>& act)
 {
     try {
         act();
-        ADD_FAILURE() << "no FileError";
     } catch (const FileError& e) {
-        EXPECT_NE(std::string(e.what()).find(words), std::string::npos) << e.what();
+        return e.what();
     }
+    return "";
 }
 
-TEST(ConfigFileChecks, whyNotWritableNamesEachObstacle)
+// Every obstacle a make can meet in one folder: the messages name it, and
+// a failed make leaves every file byte for byte as it was, no temporary
+// file, no read-only mark.
+TEST(ConfigFile, obstaclesAreNamedAndAFailedMakeChangesNothing)
 {
     TempDir dir;
+    const std::string at = dir.path().string();
     writeBytes(dir / "config.cfg", kOldConfig);
     writeBytes(dir / "locked.cfg", kOldConfig);
     fs::permissions(dir / "locked.cfg", kAllWrite, fs::perm_options::remove);
     fs::create_directory(dir / "folder.cfg");
+    writeBytes(dir / "folder.cfg" / "inside.txt", "keep");
     fs::create_directory(dir / "closed");
     fs::permissions(dir / "closed", kAllWrite, fs::perm_options::remove);
+    fs::create_symlink("/dev/null", dir / "null.cfg");
+    const Contents before = dir.contents();
 
-    std::vector<std::pair<fs::path, std::string>> cases = {
-        {dir / "config.cfg", ""},
-        {dir / "new.cfg", ""},
-        {dir / "gone" / "config.cfg", "existiert nicht"},
-        {dir / "config.cfg" / "x.cfg", "ist kein Ordner"},
-        {dir / "folder.cfg", "ist ein Ordner"},
+    std::vector<std::pair<std::string, std::string>> why = {
+        {"config.cfg", ""},
+        {"new.cfg", ""},
+        {"gone/config.cfg", "Der Ordner \u201E" + at + "/gone\u201C existiert nicht."},
+        {"config.cfg/x.cfg", "\u201E" + at + "/config.cfg\u201C ist kein Ordner."},
+        {"folder.cfg", "\u201E" + at + "/folder.cfg\u201C ist ein Ordner und keine Config-Datei."},
         // Root could write it anyway; what counts is the mark itself.
-        {dir / "locked.cfg", "schreibgesch\xC3\xBCtzt"},
+        {"locked.cfg", "Die Config \u201E" + at + "/locked.cfg\u201C ist schreibgesch\u00fctzt."},
     };
     if (!testing::runningAsRoot())
-        cases.emplace_back(dir / "closed" / "config.cfg", "darf nicht geschrieben werden");
-    for (const auto& [target, words] : cases) {
-        SCOPED_TRACE(target.string());
-        const std::string why = whyNotWritable(target);
-        if (words.empty())
-            EXPECT_EQ(why, "");
-        else
-            EXPECT_NE(why.find(words), std::string::npos) << why;
-    }
-}
+        why.emplace_back("closed/x.cfg", "In den Ordner \u201E" + at + "/closed\u201C darf nicht geschrieben werden.");
+    for (const auto& [target, message] : why)
+        EXPECT_EQ(whyNotWritable(dir / target), message) << target;
 
-TEST(ConfigFileChecks, readOnlyMarkClearsAllWriteBitsAndClearingGivesTheOwnerBack)
-{
-    TempDir dir;
-    const auto file = dir / "config.cfg";
-    writeBytes(file, "x");
-    fs::permissions(file, fs::perms::owner_read | kAllWrite, fs::perm_options::replace);
-    EXPECT_FALSE(isMarkedReadOnly(file));
-    markReadOnly(file);
-    EXPECT_TRUE(isMarkedReadOnly(file));
-    EXPECT_EQ(fs::status(file).permissions() & fs::perms::all, fs::perms::owner_read);
-    clearReadOnly(file);
-    EXPECT_FALSE(isMarkedReadOnly(file));
-    EXPECT_EQ(fs::status(file).permissions() & fs::perms::all, fs::perms::owner_read | fs::perms::owner_write);
-    EXPECT_THROW(markReadOnly(dir / "missing.cfg"), FileError);
+    const auto make = [root = dir.path()](const char* target, std::function<void(LineOutput&)> generate) {
+        return [=] { makeConfigFile(root / target, generate, readLines(root / "config.cfg")); };
+    };
+    const auto replace = [root = dir.path()](std::function<void(const fs::path&)> last) {
+        return [=] { replaceFileAtomically(root / "config.cfg", writeThreeLines, last); };
+    };
+    const std::tuple<const char*, std::function<void()>, std::string> cases[] = {
+        {"writer fails half way", make("config.cfg", [](LineOutput& out) {
+             for (int i = 0; i < 50000; ++i)
+                 out.writeLine("echo " + std::to_string(i));
+             throw FileError("Schreiben abgebrochen");
+         }), "Schreiben abgebrochen"},
+        {"writer fails with another error", make("config.cfg", [](LineOutput& out) {
+             writeThreeLines(out);
+             throw std::runtime_error("generator gave up");
+         }), "Die Datei \u201E" + at + "/config.cfg\u201C konnte nicht geschrieben werden."},
+        {"typed text the code page cannot hold", make("config.cfg", [](LineOutput& out) {
+             writeThreeLines(out);
+             out.writeLine("name \"\xE2\x98\x83\"");
+         }), "Das Zeichen \u201E\u2603\u201C kann nicht in die Config geschrieben werden."},
+        {"missing folder", make("gone/config.cfg", writeThreeLines),
+         "Der Ordner \u201E" + at + "/gone\u201C existiert nicht."},
+        {"target is a folder", make("folder.cfg", writeThreeLines),
+         "\u201E" + at + "/folder.cfg\u201C ist ein Ordner und keine Datei."},
+        {"target is no plain file", make("null.cfg", writeThreeLines),
+         "\u201E/dev/null\u201C ist keine normale Datei und wird nicht ersetzt."},
+        {"last step before the replace fails", replace([](const fs::path& written) {
+             markReadOnly(written);
+             throw FileError("Zur\u00fccklesen fehlgeschlagen");
+         }), "Zur\u00fccklesen fehlgeschlagen"},
+        {"the replace itself fails", replace([](const fs::path& written) { fs::remove(written); }),
+         "Die Datei \u201E" + at + "/config.cfg\u201C kann nicht ersetzt werden."},
+    };
+    for (const auto& [name, act, message] : cases) {
+        EXPECT_EQ(failure(act), message) << name;
+        EXPECT_EQ(dir.contents(), before) << name;
+    }
 }
 
 TEST(FileOutput, fullDiskIsAnErrorNotASilentlyShortFile)
@@ -99,12 +123,13 @@ TEST(FileOutput, fullDiskIsAnErrorNotASilentlyShortFile)
     // while it is written; both must come out as an error.
     for (const int lines : {1, 100000}) {
         SCOPED_TRACE(lines);
-        expectFileError([&] {
+        EXPECT_EQ(failure([&] {
             FileLineOutput out("/dev/full", FileLineOutput::Open::Overwrite);
             for (int i = 0; i < lines; ++i)
                 out.writeLine("bind \"w\" \"+forward\"");
             out.close();
-        }, "voll");
+        }), "Die Datei \u201E/dev/full\u201C konnte nicht vollst\u00e4ndig geschrieben werden "
+            "(ist der Datentr\u00e4ger voll?).");
     }
 }
 
@@ -142,109 +167,52 @@ TEST(AtomicReplace, keepsOwnerPermissionsAndASymbolicLinkAndClearsStaleTempFiles
               fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
 }
 
+// The generated lines, then the old bind lines, each with CR LF, the file
+// read back and marked read-only for everyone; clearing the mark gives only
+// the owner write access back.
 TEST(MakeConfig, generatedLinesThenBindLinesReadBackAndMarkedReadOnly)
 {
-    struct Case { const char* name; const char* old; std::string tail; };
+    // Every byte but the line ends in bind lines between other lines, with
+    // LF-only, CR-only and CR LF endings; and more lines than a 16-bit count.
+    std::string everyByte, everyByteBinds, many, manyBinds;
+    for (int b = 0; b < 256; ++b) {
+        const std::string line = "bind \"" + std::string(1, static_cast<char>(b)) + "\" \"say\"";
+        if (b != '\r' && b != '\n') {
+            everyByte += line + "\n\rjunk " + line.substr(5) + "\r\n";
+            everyByteBinds += line + "\r\n";
+        }
+    }
+    for (int i = 0; i < 40000; ++i) {
+        many += "bind k" + std::to_string(i) + "\r\n";
+    }
+    struct Case { const char* name; std::optional<std::string> old; std::string tail; };
     const Case cases[] = {
-        {"no old file, nothing to carry", nullptr, ""},
+        {"no old file, nothing to carry", std::nullopt, ""},
         {"no bind line: ends with the last line end", "rate 1\r\nBind x", ""},
         {"one bind line, without line end in the old file", "\nbind", "bind\r\n"},
-        {"several, each with CR LF", kOldConfig.c_str(), kOldBinds},
+        {"several, each with CR LF", kOldConfig, kOldBinds},
+        {"every byte value unchanged", everyByte, everyByteBinds},
+        {"forty thousand lines", many, many},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         TempDir dir;
         const auto file = dir / "config.cfg";
-        if (c.old)
-            writeBytes(file, c.old);
+        if (c.old) {
+            writeBytes(file, *c.old);
+            fs::permissions(file, fs::perms::owner_read | kAllWrite, fs::perm_options::replace);
+        }
         const MadeConfig made = makeConfigFile(file, writeThreeLines, c.old ? readLines(file) : RawLines{});
         EXPECT_EQ(dir.contents(), (Contents{{"config.cfg", kThreeLines + c.tail}}));
         EXPECT_EQ(made.lines, splitLines(kThreeLines + c.tail));
         EXPECT_TRUE(isMarkedReadOnly(file));
         EXPECT_EQ(fs::status(file).permissions() & kAllWrite, fs::perms::none);
+        clearReadOnly(file);
+        EXPECT_FALSE(isMarkedReadOnly(file));
+        EXPECT_EQ(fs::status(file).permissions() & kAllWrite, fs::perms::owner_write);
     }
-}
-
-TEST(MakeConfig, everyByteValueInBindLinesComesOutUnchanged)
-{
-    TempDir dir;
-    const auto file = dir / "config.cfg";
-    // Every byte but the line ends themselves, in bind lines between other
-    // lines, with LF-only, CR-only and CR LF endings in the old file.
-    std::string oldBytes, expectedTail;
-    const char* ends[] = {"\n", "\r", "\r\n"};
-    for (int b = 0; b < 256; ++b) {
-        if (b == '\r' || b == '\n')
-            continue;
-        const std::string byte(1, static_cast<char>(b));
-        const std::string line = "bind \"" + byte + "\" \"say " + byte + "\"";
-        oldBytes += line + ends[b % 3] + "junk " + byte + ends[(b + 1) % 3];
-        expectedTail += line + "\r\n";
-    }
-    writeBytes(file, oldBytes);
-    const MadeConfig made = makeConfigFile(file, writeThreeLines, readLines(file));
-    EXPECT_EQ(readBytes(file), kThreeLines + expectedTail);
-    EXPECT_EQ(made.lines.size(), 3u + 254u);
-}
-
-// No 16-bit cap: the later bind lines, the count and the rating all see
-// the whole file.
-TEST(MakeConfig, fortyThousandLineOldConfigKeepsItsLaterBindLines)
-{
-    TempDir dir;
-    const auto file = dir / "config.cfg";
-    std::string oldBytes;
-    for (int i = 0; i < 40000; ++i)
-        oldBytes += "bind k" + std::to_string(i) + "\r\n";
-    writeBytes(file, oldBytes);
-    const MadeConfig made = makeConfigFile(file, writeThreeLines, readLines(file));
-    ASSERT_EQ(made.lines.size(), 40003u);
-    EXPECT_EQ(made.lines[3 + 32767], "bind k32767");
-    EXPECT_EQ(made.lines.back(), "bind k39999");
-    EXPECT_EQ(entryCountText(made.lines.size()), "40003 Eintr\xC3\xA4ge in der neuen Config");
-    EXPECT_EQ(rateConfig(made.lines.size()).rgb, 0x0000FFu);
-}
-
-TEST(MakeConfigFailure, everythingStaysAsItWasAndNoTemporaryFileRemains)
-{
-    using Act = std::function<void(const fs::path& dir)>;
-    const auto make = [](const char* target, std::function<void(LineOutput&)> generate) -> Act {
-        return [=](const fs::path& dir) { makeConfigFile(dir / target, generate, readLines(dir / "config.cfg")); };
-    };
-    const std::tuple<const char*, Act, const char*> cases[] = {
-        {"writer fails half way", make("config.cfg", [](LineOutput& out) {
-             for (int i = 0; i < 50000; ++i)
-                 out.writeLine("echo " + std::to_string(i));
-             throw FileError("Schreiben abgebrochen");
-         }), "Schreiben abgebrochen"},
-        {"writer fails with another error", make("config.cfg", [](LineOutput& out) {
-             writeThreeLines(out);
-             throw std::runtime_error("generator gave up");
-         }), "konnte nicht geschrieben werden"},
-        {"typed text the code page cannot hold", make("config.cfg", [](LineOutput& out) {
-             writeThreeLines(out);
-             out.writeLine("name \"\xE2\x98\x83\"");
-         }), "\xE2\x98\x83"},
-        {"missing folder", make("gone/config.cfg", writeThreeLines), "existiert nicht"},
-        {"target is a folder", make("folder.cfg", writeThreeLines), "ist ein Ordner"},
-        {"last step before the replace fails", [](const fs::path& dir) {
-             replaceFileAtomically(dir / "config.cfg", writeThreeLines, [](const fs::path& written) {
-                 markReadOnly(written);
-                 throw FileError("Zur\xC3\xBC" "cklesen fehlgeschlagen");
-             });
-         }, "cklesen fehlgeschlagen"},
-    };
-    for (const auto& [name, act, words] : cases) {
-        SCOPED_TRACE(name);
-        TempDir dir;
-        writeBytes(dir / "config.cfg", kOldConfig);
-        fs::create_directory(dir / "folder.cfg");
-        writeBytes(dir / "folder.cfg" / "inside.txt", "keep");
-        const Contents before = dir.contents();
-        expectFileError([&] { act(dir.path()); }, words);
-        EXPECT_EQ(dir.contents(), before);
-        EXPECT_FALSE(isMarkedReadOnly(dir / "config.cfg"));
-    }
+    EXPECT_EQ(entryCountText(40003), "40003 Eintr\xC3\xA4ge in der neuen Config");
+    EXPECT_THROW(markReadOnly(std::filesystem::path(kOldBinds)), FileError);
 }
 
 } // namespace
