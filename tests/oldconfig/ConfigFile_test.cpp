@@ -14,7 +14,6 @@ namespace quorvix {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::readBytes;
 using testing::TempDir;
 using testing::writeBytes;
 using Contents = std::map<std::string, std::string>;
@@ -174,17 +173,14 @@ TEST(MakeConfig, generatedLinesThenBindLinesReadBackAndMarkedReadOnly)
 {
     // Every byte but the line ends in bind lines between other lines, with
     // LF-only, CR-only and CR LF endings; and more lines than a 16-bit count.
-    std::string everyByte, everyByteBinds, many, manyBinds;
+    std::string everyByte, everyByteBinds, many;
     for (int b = 0; b < 256; ++b) {
         const std::string line = "bind \"" + std::string(1, static_cast<char>(b)) + "\" \"say\"";
-        if (b != '\r' && b != '\n') {
-            everyByte += line + "\n\rjunk " + line.substr(5) + "\r\n";
-            everyByteBinds += line + "\r\n";
-        }
+        everyByte += b == '\r' || b == '\n' ? "" : line + "\n\rjunk " + line.substr(5) + "\r\n";
+        everyByteBinds += b == '\r' || b == '\n' ? "" : line + "\r\n";
     }
-    for (int i = 0; i < 40000; ++i) {
+    for (int i = 0; i < 40000; ++i)
         many += "bind k" + std::to_string(i) + "\r\n";
-    }
     struct Case { const char* name; std::optional<std::string> old; std::string tail; };
     const Case cases[] = {
         {"no old file, nothing to carry", std::nullopt, ""},
