@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <map>
 #include <random>
@@ -9,11 +10,38 @@
 #include <string>
 #include <string_view>
 
-#ifndef _WIN32
 #include <unistd.h>
-#endif
 
 namespace quorvix::testing {
+
+inline void writeBytes(const std::filesystem::path& file, std::string_view bytes)
+{
+    std::ofstream out(file, std::ios::binary | std::ios::trunc);
+    if (!out.write(bytes.data(), static_cast<std::streamsize>(bytes.size())).flush())
+        throw std::runtime_error("cannot write test file " + file.string());
+}
+
+inline std::string readBytes(const std::filesystem::path& file)
+{
+    std::ifstream in(file, std::ios::binary);
+    if (!in)
+        throw std::runtime_error("cannot read test file " + file.string());
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// The message `act` fails with, "" when it does not.
+inline std::string failureOf(const std::function<void()>& act)
+{
+    try {
+        act();
+    } catch (const std::exception& e) {
+        return e.what();
+    }
+    return "";
+}
+
+// Root may write where the player could not, and may give files away.
+inline bool runningAsRoot() { return ::geteuid() == 0; }
 
 // A fresh folder under the system's temporary folder, removed with all it
 // holds when the test ends.
@@ -39,43 +67,17 @@ public:
 
     // Everything below the folder by relative path, files with their bytes:
     // a failed operation must leave this exactly as it was.
-    std::map<std::string, std::string> contents() const;
+    std::map<std::string, std::string> contents() const
+    {
+        std::map<std::string, std::string> all;
+        for (const auto& entry : std::filesystem::recursive_directory_iterator(m_path))
+            all[entry.path().lexically_relative(m_path).generic_string()] =
+                entry.is_directory() ? "<folder>" : readBytes(entry.path());
+        return all;
+    }
 
 private:
     std::filesystem::path m_path;
 };
-
-inline void writeBytes(const std::filesystem::path& file, std::string_view bytes)
-{
-    std::ofstream out(file, std::ios::binary | std::ios::trunc);
-    if (!out.write(bytes.data(), static_cast<std::streamsize>(bytes.size())).flush())
-        throw std::runtime_error("cannot write test file " + file.string());
-}
-
-inline std::string readBytes(const std::filesystem::path& file)
-{
-    std::ifstream in(file, std::ios::binary);
-    if (!in)
-        throw std::runtime_error("cannot read test file " + file.string());
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-inline std::map<std::string, std::string> TempDir::contents() const
-{
-    std::map<std::string, std::string> all;
-    for (const auto& entry : std::filesystem::recursive_directory_iterator(m_path))
-        all[entry.path().lexically_relative(m_path).generic_string()] =
-            entry.is_directory() ? "<folder>" : readBytes(entry.path());
-    return all;
-}
-
-inline bool runningAsRoot()
-{
-#ifdef _WIN32
-    return false;
-#else
-    return ::geteuid() == 0;
-#endif
-}
 
 } // namespace quorvix::testing

@@ -1,6 +1,7 @@
 #include "oldconfig/ConfigFile.h"
 
 #include "common/TempDir.h"
+#include "oldconfig/BindCarry.h"
 #include "oldconfig/EntryMeter.h"
 #include "oldconfig/FileLineOutput.h"
 
@@ -14,6 +15,8 @@ namespace quorvix {
 namespace {
 
 namespace fs = std::filesystem;
+using namespace std::string_literals;
+using testing::failureOf;
 using testing::TempDir;
 using testing::writeBytes;
 using Contents = std::map<std::string, std::string>;
@@ -32,17 +35,6 @@ void writeThreeLines(LineOutput& out)
     out.writeLine("cl_resend \"2\" ");
 }
 const std::string kThreeLines = "// generated\r\necho \"Q-DSL f\xFCr dich\"\r\ncl_resend \"2\" \r\n";
-
-// The message a call fails with, "" when it does not.
-std::string failure(const std::function<void()>& act)
-{
-    try {
-        act();
-    } catch (const FileError& e) {
-        return e.what();
-    }
-    return "";
-}
 
 // Every obstacle a make can meet in one folder: the messages name it, and
 // a failed make leaves every file byte for byte as it was, no temporary
@@ -109,7 +101,7 @@ TEST(ConfigFile, obstaclesAreNamedAndAFailedMakeChangesNothing)
          "Die Datei \u201E" + at + "/config.cfg\u201C kann nicht ersetzt werden."},
     };
     for (const auto& [name, act, message] : cases) {
-        EXPECT_EQ(failure(act), message) << name;
+        EXPECT_EQ(failureOf(act), message) << name;
         EXPECT_EQ(dir.contents(), before) << name;
     }
 }
@@ -122,7 +114,7 @@ TEST(FileOutput, fullDiskIsAnErrorNotASilentlyShortFile)
     // while it is written; both must come out as an error.
     for (const int lines : {1, 100000}) {
         SCOPED_TRACE(lines);
-        EXPECT_EQ(failure([&] {
+        EXPECT_EQ(failureOf([&] {
             FileLineOutput out("/dev/full", FileLineOutput::Open::Overwrite);
             for (int i = 0; i < lines; ++i)
                 out.writeLine("bind \"w\" \"+forward\"");
@@ -184,7 +176,9 @@ TEST(MakeConfig, generatedLinesThenBindLinesReadBackAndMarkedReadOnly)
     struct Case { const char* name; std::optional<std::string> old; std::string tail; };
     const Case cases[] = {
         {"no old file, nothing to carry", std::nullopt, ""},
-        {"no bind line: ends with the last line end", "rate 1\r\nBind x", ""},
+        {"no lower-case bind: ends with the last line end", "rate 1\r\nBind x\nBIND x\nbInd\nbin d\nbi\tnd", ""},
+        {"inside words and comments, after a NUL", "unbindall\nre\0binding\r//bind"s,
+         "unbindall\r\nre\0binding\r\n//bind\r\n"s},
         {"one bind line, without line end in the old file", "\nbind", "bind\r\n"},
         {"several, each with CR LF", kOldConfig, kOldBinds},
         {"every byte value unchanged", everyByte, everyByteBinds},
@@ -201,6 +195,7 @@ TEST(MakeConfig, generatedLinesThenBindLinesReadBackAndMarkedReadOnly)
         const MadeConfig made = makeConfigFile(file, writeThreeLines, c.old ? readLines(file) : RawLines{});
         EXPECT_EQ(dir.contents(), (Contents{{"config.cfg", kThreeLines + c.tail}}));
         EXPECT_EQ(made.lines, splitLines(kThreeLines + c.tail));
+        EXPECT_EQ(bindLines(splitLines(c.old.value_or(""))), splitLines(c.tail));
         EXPECT_TRUE(isMarkedReadOnly(file));
         EXPECT_EQ(fs::status(file).permissions() & kAllWrite, fs::perms::none);
         clearReadOnly(file);

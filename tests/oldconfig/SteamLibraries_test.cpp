@@ -15,9 +15,9 @@ using testing::TempDir;
 
 TEST(SteamLibraries, libraryListReadsBothLayoutsAndRefusesBrokenText)
 {
-    const auto nested = [](int depth) {
+    const auto nested = [](std::size_t depth) {
         std::string text;
-        for (int i = 0; i < depth; ++i)
+        while (text.size() < 3 * depth)
             text += "k {";
         return text + std::string(depth, '}');
     };
@@ -38,8 +38,7 @@ TEST(SteamLibraries, libraryListReadsBothLayoutsAndRefusesBrokenText)
         {"open brace", "\"libraryfolders\" { \"1\" \"/x\"", {}},
         {"stray closing brace", "\"libraryfolders\" { \"1\" \"/x\" } }", {}},
         {"key without value", "\"libraryfolders\" { \"1\" }", {}},
-        {"nesting past any real file",
-         "libraryfolders { 1 /x " + nested(40) + " }", {}},
+        {"nesting past any real file", "libraryfolders { 1 /x " + nested(32) + " }", {}},
         {"nesting as deep as it may be", "libraryfolders { 1 /x " + nested(31) + " }", {"/x"}},
     };
     for (const auto& c : cases) {
@@ -55,12 +54,8 @@ TEST(SteamLibraries, gameFolderIsFoundInTheFirstLibraryThatHasIt)
     const std::string game = "steamapps/common/Half-Life/cstrike";
     // Folders below the fake home ("extra/..." stands for a Steam folder
     // found elsewhere), files with their text ("@" becomes the home path).
-    struct Case {
-        const char* name;
-        std::vector<std::string> folders;
-        std::vector<std::pair<std::string, std::string>> files;
-        std::string found;
-    };
+    struct Case { const char* name; std::vector<std::string> folders; std::map<std::string, std::string> files;
+                  std::string found; };
     const auto list = [](std::initializer_list<const char*> paths) {
         std::string vdf = "\"libraryfolders\"\n{\n";
         int n = 0;
@@ -71,11 +66,11 @@ TEST(SteamLibraries, gameFolderIsFoundInTheFirstLibraryThatHasIt)
     const Case cases[] = {
         {"no Steam", {"games/" + game}, {}, ""},
         {"Steam without the game", {native + "/steamapps/common/Other"}, {}, ""},
-        {"game in Steam's own folder", {native + "/" + game}, {}, native + "/" + game},
+        {"Steam's own folder before Flatpak", {native + "/" + game, flatpak + "/" + game}, {}, native + "/" + game},
         {"second library has it", {native, "lib1/steamapps/common", "lib2/" + game},
          {{native + "/steamapps/libraryfolders.vdf", list({"lib1", "lib2"})}}, "lib2/" + game},
-        {"reached through ~/.steam/steam", {".steam/steam/" + game}, {}, ".steam/steam/" + game},
-        {"Flatpak", {flatpak + "/" + game}, {}, flatpak + "/" + game},
+        {"~/.steam/steam first", {".steam/steam/" + game, native + "/" + game}, {}, ".steam/steam/" + game},
+        {"Flatpak before Steam found elsewhere", {flatpak + "/" + game, "extra/" + game}, {}, flatpak + "/" + game},
         {"Flatpak library after a native Steam without it",
          {native, flatpak, "lib/" + game},
          {{flatpak + "/steamapps/libraryfolders.vdf", list({"lib"})}}, "lib/" + game},

@@ -102,39 +102,5 @@ TEST(WriteConfig, answersGiveTheKeptFilesAndChangeExactlyTheirOwnLines)
     }
 }
 
-// Takes `okLines` lines like a real file, then fails the way a full disk would.
-class FailingOutput final : public LineOutput {
-public:
-    explicit FailingOutput(std::size_t okLines) : m_okLines(okLines) {}
-    void writeLine(std::string_view utf8) override
-    {
-        if (m_okLines-- == 0)
-            throw FileError("Der Datentr\u00e4ger ist voll.");
-        written.writeLine(utf8);
-    }
-    void writeRaw(std::string_view bytes) override { written.writeRaw(bytes); }
-    ByteBufferOutput written;
-
-private:
-    std::size_t m_okLines;
-};
-
-TEST(WriteConfig, failingOutputStopsTheWriterThereAndReachesTheCaller)
-{
-    const RawLines lines = splitLines(golden("fresh_record.cfg"));
-    for (const std::size_t ok : {std::size_t{0}, std::size_t{20}, lines.size() - 1, lines.size()}) {
-        SCOPED_TRACE(ok);
-        FailingOutput out(ok);
-        if (ok < lines.size())
-            EXPECT_THROW(WriteConfig(Settings{}, out), FileError);
-        else
-            EXPECT_NO_THROW(WriteConfig(Settings{}, out));
-        std::string expected;
-        for (std::size_t i = 0; i < ok; ++i)
-            expected += lines[i] + "\r\n";
-        EXPECT_EQ(out.written.bytes(), expected);
-    }
-}
-
 } // namespace
 } // namespace quorvix
