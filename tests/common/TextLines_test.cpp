@@ -11,12 +11,11 @@ using namespace std::string_literals;
 using testing::TempDir;
 using testing::writeBytes;
 
-struct SplitCase { const char* name; std::string bytes; RawLines lines; };
-
-std::vector<SplitCase> splitCases()
+TEST(TextLines, realFilesSplitAtEveryLineEndWhateverTheReadBlock)
 {
+    struct Case { const char* name; std::string bytes; RawLines lines; };
     const std::string mega(1 << 20, 'x');
-    return {
+    const Case cases[] = {
         {"crlf", "bind \"w\" \"+forward\"\r\nname \"x\"\r\n", {"bind \"w\" \"+forward\"", "name \"x\""}},
         {"lone cr", "a\rb\rc\r", {"a", "b", "c"}},
         {"lone lf as the game writes on Linux", "bind a\nrate 1\nbind b\n", {"bind a", "rate 1", "bind b"}},
@@ -30,13 +29,9 @@ std::vector<SplitCase> splitCases()
          {" \tbind \0\"\xFC\x81\"\0\t"s, "z"}},
         {"one megabyte line", "a\r\n" + mega + "\r\nb", {"a", mega, "b"}},
     };
-}
-
-TEST(TextLines, realFilesSplitAtEveryLineEndWhateverTheReadBlock)
-{
     TempDir dir;
     const auto file = dir / "old.cfg";
-    for (const auto& c : splitCases()) {
+    for (const auto& c : cases) {
         writeBytes(file, c.bytes);
         EXPECT_EQ(splitLines(c.bytes), c.lines) << c.name;
         EXPECT_EQ(readLines(file), c.lines) << c.name;

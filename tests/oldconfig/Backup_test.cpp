@@ -18,7 +18,9 @@ std::string header(const std::string& dateLine)
            "\r\n" + dateLine + "\r\n\r\n\r\n";
 }
 
-TEST(Backup, contentIsBannerDateLineTwoEmptyLinesThenTheOldLinesAsRead)
+// The file is written through the same replace as the config, each time in
+// place of an older, longer backup.
+TEST(Backup, bannerDateLineTwoEmptyLinesThenTheOldLinesAsRead)
 {
     struct Case { const char* name; BackupStamp stamp; const char* date; RawLines lines; std::string tail; };
     const Case cases[] = {
@@ -30,21 +32,14 @@ TEST(Backup, contentIsBannerDateLineTwoEmptyLinesThenTheOldLinesAsRead)
         {"bytes not re-encoded", {"15.07.2024", "23:59:59"},
          "Datum:15.07.2024 Zeit:23:59:59", {"name \"\xFC\x81\x9D\"", "\0"s}, "name \"\xFC\x81\x9D\"\r\n\0"s},
     };
+    TempDir dir;
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
+        testing::writeBytes(dir / kBackupFileName, "an older, much longer backup\r\n" + std::string(5000, 'z'));
+        writeBackup(dir / kBackupFileName, c.lines, c.stamp);
         EXPECT_EQ(backupContent(c.lines, c.stamp), header(c.date) + c.tail);
+        EXPECT_EQ(dir.contents(), (std::map<std::string, std::string>{{kBackupFileName, header(c.date) + c.tail}}));
     }
-}
-
-// Written through the same replace as the config, whose failures leave the
-// old file as it was.
-TEST(Backup, fileHoldsExactlyTheContentInPlaceOfAnOlderBackup)
-{
-    TempDir dir;
-    testing::writeBytes(dir / kBackupFileName, "an older, much longer backup\r\n" + std::string(5000, 'z'));
-    writeBackup(dir / kBackupFileName, {"bind a", "unbind b"}, BackupStamp{"09.03.2026", "08:07:06"});
-    EXPECT_EQ(dir.contents(), (std::map<std::string, std::string>{
-                                  {kBackupFileName, header("Datum:09.03.2026 Zeit:08:07:06") + "bind a\r\nunbind b"}}));
 }
 
 } // namespace

@@ -53,8 +53,9 @@ TEST(SteamLibraries, gameFolderIsFoundInTheFirstLibraryThatHasIt)
     const std::string flatpak = ".var/app/com.valvesoftware.Steam/.local/share/Steam";
     const std::string game = "steamapps/common/Half-Life/cstrike";
     // Folders below the fake home ("extra/..." stands for a Steam folder
-    // found elsewhere), files with their text ("@" becomes the home path).
-    struct Case { const char* name; std::vector<std::string> folders; std::map<std::string, std::string> files;
+    // found elsewhere), a file in one of them with its text ("@" becomes the
+    // home path).
+    struct Case { const char* name; std::vector<std::string> folders; std::pair<std::string, std::string> file;
                   std::string found; };
     const auto list = [](std::initializer_list<const char*> paths) {
         std::string vdf = "\"libraryfolders\"\n{\n";
@@ -68,18 +69,18 @@ TEST(SteamLibraries, gameFolderIsFoundInTheFirstLibraryThatHasIt)
         {"Steam without the game", {native + "/steamapps/common/Other"}, {}, ""},
         {"Steam's own folder before Flatpak", {native + "/" + game, flatpak + "/" + game}, {}, native + "/" + game},
         {"second library has it", {native, "lib1/steamapps/common", "lib2/" + game},
-         {{native + "/steamapps/libraryfolders.vdf", list({"lib1", "lib2"})}}, "lib2/" + game},
+         {native + "/steamapps/libraryfolders.vdf", list({"lib1", "lib2"})}, "lib2/" + game},
         {"~/.steam/steam first", {".steam/steam/" + game, native + "/" + game}, {}, ".steam/steam/" + game},
         {"Flatpak before Steam found elsewhere", {flatpak + "/" + game, "extra/" + game}, {}, flatpak + "/" + game},
         {"Flatpak library after a native Steam without it",
          {native, flatpak, "lib/" + game},
-         {{flatpak + "/steamapps/libraryfolders.vdf", list({"lib"})}}, "lib/" + game},
+         {flatpak + "/steamapps/libraryfolders.vdf", list({"lib"})}, "lib/" + game},
         {"broken list", {native, "lib/" + game},
-         {{native + "/steamapps/libraryfolders.vdf", "\"libraryfolders\" { \"0\" { \"path\" \"@/lib\" }"}}, ""},
+         {native + "/steamapps/libraryfolders.vdf", "\"libraryfolders\" { \"0\" { \"path\" \"@/lib\" }"}, ""},
         {"listed library gone", {native, "lib2/" + game},
-         {{native + "/steamapps/libraryfolders.vdf", list({"gone", "lib2"})}}, "lib2/" + game},
+         {native + "/steamapps/libraryfolders.vdf", list({"gone", "lib2"})}, "lib2/" + game},
         {"the game's name as a file", {native + "/steamapps/common/Half-Life"},
-         {{native + "/" + game, "not a folder"}}, ""},
+         {native + "/" + game, "not a folder"}, ""},
         {"Steam found elsewhere", {"extra/" + game}, {}, "extra/" + game},
     };
     for (const auto& c : cases) {
@@ -88,7 +89,7 @@ TEST(SteamLibraries, gameFolderIsFoundInTheFirstLibraryThatHasIt)
         const std::string at = home.path().generic_string();
         for (const auto& folder : c.folders)
             fs::create_directories(home / folder);
-        for (auto [file, text] : c.files) {
+        if (auto [file, text] = c.file; !file.empty()) {
             for (auto pos = text.find('@'); pos != std::string::npos; pos = text.find('@'))
                 text.replace(pos, 1, at);
             fs::create_directories((home / file).parent_path());

@@ -24,12 +24,6 @@ TEST(Settings, freshRecordIsAllZeroAndEmptyAndCountersStopAtTheTop)
         raiseSaturating(counter);
         EXPECT_EQ(counter, after);
     }
-    const std::tuple<Settings::Flag, bool, bool> flags[] = {
-        {0, false, false}, {1, true, true}, {2, true, false}, {kMax, true, false}, {-1, false, false}};
-    for (const auto& [value, chosen, one] : flags) {
-        EXPECT_EQ(isChosen(value), chosen) << value;
-        EXPECT_EQ(equalsOne(value), one) << value;
-    }
 }
 
 // What the writer asks of a typed text. Order against the one-character
