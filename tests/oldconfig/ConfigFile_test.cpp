@@ -73,6 +73,18 @@ TEST(ConfigFile, obstaclesAreNamedAndAFailedMakeChangesNothing)
     const auto replace = [root = dir.path()](std::function<void(const fs::path&)> last) {
         return [=] { replaceFileAtomically(root / "config.cfg", writeThreeLines, last); };
     };
+    // A short file stays in memory until the close, a long one fails while
+    // it is written; both must come out as an error, not a short file.
+    const auto fillFullDisk = [](int lines) {
+        return [=] {
+            FileLineOutput out("/dev/full", FileLineOutput::Open::Overwrite);
+            for (int i = 0; i < lines; ++i)
+                out.writeLine("bind \"w\" \"+forward\"");
+            out.close();
+        };
+    };
+    const std::string fullDisk = "Die Datei \u201E/dev/full\u201C konnte nicht vollst\u00e4ndig geschrieben werden "
+                                 "(ist der Datentr\u00e4ger voll?).";
     const std::tuple<const char*, std::function<void()>, std::string> cases[] = {
         {"writer fails half way", make("config.cfg", [](LineOutput& out) {
              for (int i = 0; i < 50000; ++i)
@@ -99,6 +111,8 @@ TEST(ConfigFile, obstaclesAreNamedAndAFailedMakeChangesNothing)
          }), "Zur\u00fccklesen fehlgeschlagen"},
         {"the replace itself fails", replace([](const fs::path& written) { fs::remove(written); }),
          "Die Datei \u201E" + at + "/config.cfg\u201C kann nicht ersetzt werden."},
+        {"full disk found at the close", fillFullDisk(1), fullDisk},
+        {"full disk found while writing", fillFullDisk(100000), fullDisk},
     };
     for (const auto& [name, act, message] : cases) {
         EXPECT_EQ(failureOf(act), message) << name;
@@ -130,24 +144,6 @@ TEST(ConfigFile, obstaclesAreNamedAndAFailedMakeChangesNothing)
         EXPECT_EQ(std::pair(st.st_uid, st.st_gid), std::pair(uid_t{4321}, gid_t{4322}));
     }
     EXPECT_EQ(st.st_mode & 0777, 0640u);
-}
-
-TEST(FileOutput, fullDiskIsAnErrorNotASilentlyShortFile)
-{
-    if (!fs::exists("/dev/full"))
-        GTEST_SKIP() << "no /dev/full on this system";
-    // A short config stays in memory until the close, a long one fails
-    // while it is written; both must come out as an error.
-    for (const int lines : {1, 100000}) {
-        SCOPED_TRACE(lines);
-        EXPECT_EQ(failureOf([&] {
-            FileLineOutput out("/dev/full", FileLineOutput::Open::Overwrite);
-            for (int i = 0; i < lines; ++i)
-                out.writeLine("bind \"w\" \"+forward\"");
-            out.close();
-        }), "Die Datei \u201E/dev/full\u201C konnte nicht vollst\u00e4ndig geschrieben werden "
-            "(ist der Datentr\u00e4ger voll?).");
-    }
 }
 
 // The generated lines, then the old bind lines, each with CR LF, the file

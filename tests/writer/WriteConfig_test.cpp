@@ -14,8 +14,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
 #include <regex>
-#include <set>
 
 namespace quorvix {
 namespace {
@@ -78,17 +78,16 @@ std::string changes(const Settings& s)
 // those answers, or "== answers" and under it the lines they change.
 TEST(WriteConfig, answersGiveTheKeptFilesAndChangeExactlyTheirOwnLines)
 {
-    std::vector<std::pair<std::string, std::string>> records;
+    std::map<std::string, std::string> records;
+    std::string* body = nullptr;
     for (const RawLine& line : splitLines(golden("answers.txt"))) {
         if (line.starts_with("=> ") || line.starts_with("== "))
-            records.emplace_back(line, "");
-        else if (!records.empty() && (line.starts_with("-") || line.starts_with("+")))
-            records.back().second += line + "\n";
+            body = &records[line];
+        else if (body && (line.starts_with("-") || line.starts_with("+")))
+            *body += line + "\n";
     }
     ASSERT_GT(records.size(), std::size(kAllFlags));
-    std::set<std::string> listed;
     for (const auto& [head, lines] : records) {
-        listed.insert(head);
         if (head.starts_with("=> "))
             EXPECT_EQ(configBytes(answered(head)), golden(head.substr(3, head.find(' ', 3) - 3))) << head;
         else
@@ -96,7 +95,7 @@ TEST(WriteConfig, answersGiveTheKeptFilesAndChangeExactlyTheirOwnLines)
     }
     // A flag no record lists changes nothing.
     for (const auto& f : kAllFlags) {
-        if (!listed.contains("== " + std::string(f.name) + "=[1]")) {
+        if (!records.contains("== " + std::string(f.name) + "=[1]")) {
             EXPECT_EQ(changes(answered(std::string(f.name) + "=[1]")), "") << f.name;
         }
     }
