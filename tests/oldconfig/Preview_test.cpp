@@ -12,17 +12,9 @@ namespace {
 // aliases, values the new config sets again and values it does not, and a
 // last line without line end.
 const std::string kPlayersConfig =
-    "// mein config\r\n"
-    "bind \"w\" \"+forward\"\r\n"
-    "alias +jt \"+jump;+duck\"\r\n"
-    "\tFPS_MAX \"72\"\r\n"
-    "\r\n"
-    "cl_crosshair_color \"50 250 50\"\r\n"
-    "Bind \"x\" \"slot1\"\r\n"
-    "\"hud_fastswitch\" \"1\"\r\n"
-    "unbindall\r\n"
-    "exec spray.cfg\r\n"
-    "  bind \"MOUSE1\" \"+attack\"";
+    "// mein config\r\nbind \"w\" \"+forward\"\r\nalias +jt \"+jump;+duck\"\r\n\tFPS_MAX \"72\"\r\n\r\n"
+    "cl_crosshair_color \"50 250 50\"\r\nBind \"x\" \"slot1\"\r\n\"hud_fastswitch\" \"1\"\r\nunbindall\r\n"
+    "exec spray.cfg\r\n  bind \"MOUSE1\" \"+attack\"";
 constexpr LineMark C = LineMark::Carried, D = LineMark::Dropped;
 
 TEST(Preview, marksEveryLineAndListsTheLostSettings)
