@@ -15,12 +15,9 @@ using testing::TempDir;
 
 TEST(SteamLibraries, libraryListReadsBothLayoutsAndRefusesBrokenText)
 {
-    const auto nested = [](std::size_t depth) {
-        std::string text;
-        while (text.size() < 3 * depth)
-            text += "k {";
-        return text + std::string(depth, '}');
-    };
+    std::string nested; // 31 blocks deep
+    for (int depth = 0; depth < 31; ++depth)
+        nested = "k {" + nested + "}";
     struct Case { const char* name; std::string vdf; std::vector<fs::path> folders; };
     const Case cases[] = {
         {"current layout, other keys and nested blocks skipped",
@@ -29,8 +26,7 @@ TEST(SteamLibraries, libraryListReadsBothLayoutsAndRefusesBrokenText)
          "\t\"1\" { \"label\" \"\" \"PATH\" \"/mnt/sp iele\" }\n}\n",
          {"/home/a/.local/share/Steam", "/mnt/sp iele"}},
         {"older layout with doubled backslashes and an escaped quote",
-         "\"LibraryFolders\" { \"TimeNextStatsReport\" \"1\" \"1\" \"D:\\\\Games\\\\Steam\" "
-         "\"2\" \"E:\\\\a\\\"b\" }",
+         R"("LibraryFolders" { "TimeNextStatsReport" "1" "1" "D:\\Games\\Steam" "2" "E:\\a\"b" })",
          {"D:\\Games\\Steam", "E:\\a\"b"}},
         {"comments and unquoted words", "// Steam\nlibraryfolders { 1 /x // here\n 2 \"/y\" }", {"/x", "/y"}},
         {"another root block", "\"config\" { \"1\" \"/x\" }", {}},
@@ -38,8 +34,8 @@ TEST(SteamLibraries, libraryListReadsBothLayoutsAndRefusesBrokenText)
         {"open brace", "\"libraryfolders\" { \"1\" \"/x\"", {}},
         {"stray closing brace", "\"libraryfolders\" { \"1\" \"/x\" } }", {}},
         {"key without value", "\"libraryfolders\" { \"1\" }", {}},
-        {"nesting past any real file", "libraryfolders { 1 /x " + nested(32) + " }", {}},
-        {"nesting as deep as it may be", "libraryfolders { 1 /x " + nested(31) + " }", {"/x"}},
+        {"nesting past any real file", "libraryfolders { 1 /x k {" + nested + "} }", {}},
+        {"nesting as deep as it may be", "libraryfolders { 1 /x " + nested + " }", {"/x"}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
