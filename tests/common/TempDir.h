@@ -5,11 +5,11 @@
 #include <functional>
 #include <iterator>
 #include <map>
-#include <random>
 #include <stdexcept>
 #include <string>
 #include <string_view>
 
+#include <stdlib.h>
 #include <unistd.h>
 
 namespace quorvix::testing {
@@ -49,10 +49,10 @@ class TempDir {
 public:
     TempDir()
     {
-        std::random_device random;
-        do
-            m_path = std::filesystem::temp_directory_path() / ("quorvix-test-" + std::to_string(random()));
-        while (!std::filesystem::create_directory(m_path));
+        std::string name = (std::filesystem::temp_directory_path() / "quorvix-test-XXXXXX").string();
+        if (!::mkdtemp(name.data()))
+            throw std::runtime_error("cannot make a test folder in " + name);
+        m_path = name;
     }
     ~TempDir()
     {
