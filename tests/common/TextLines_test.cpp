@@ -48,14 +48,5 @@ TEST(TextLines, realFilesSplitAtEveryLineEndWhateverTheReadBlock)
     }
 }
 
-TEST(TextLines, readingAMissingFileOrAFolderFailsInGerman)
-{
-    TempDir dir;
-    const auto missing = dir / "nope.cfg";
-    EXPECT_EQ(testing::failureOf([&] { readLines(missing); }),
-              "Die Datei kann nicht gelesen werden: " + missing.string());
-    EXPECT_EQ(testing::failureOf([&] { readLines(dir.path()); }), "Die Datei ist ein Ordner: " + dir.path().string());
-}
-
 } // namespace
 } // namespace quorvix

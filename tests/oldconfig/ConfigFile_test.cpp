@@ -36,9 +36,9 @@ void writeThreeLines(LineOutput& out)
 }
 const std::string kThreeLines = "// generated\r\necho \"Q-DSL f\xFCr dich\"\r\ncl_resend \"2\" \r\n";
 
-// Every obstacle a make can meet in one folder: the messages name it, and
-// a failed make leaves every file byte for byte as it was, no temporary
-// file, no read-only mark.
+// Every obstacle reading, checking or writing a config can meet, in one
+// folder: the German message names it exactly, and a failure leaves every
+// file byte for byte as it was, no temporary file, no read-only mark.
 TEST(ConfigFile, obstaclesAreNamedAndAFailedMakeChangesNothing)
 {
     TempDir dir;
@@ -111,6 +111,9 @@ TEST(ConfigFile, obstaclesAreNamedAndAFailedMakeChangesNothing)
          }), "Zur\u00fccklesen fehlgeschlagen"},
         {"the replace itself fails", replace([](const fs::path& written) { fs::remove(written); }),
          "Die Datei \u201E" + at + "/config.cfg\u201C kann nicht ersetzt werden."},
+        {"reading a missing file", [&] { readLines(dir / "gone.cfg"); },
+         "Die Datei kann nicht gelesen werden: " + at + "/gone.cfg"},
+        {"reading a folder", [&] { readLines(dir / "folder.cfg"); }, "Die Datei ist ein Ordner: " + at + "/folder.cfg"},
         {"marking a missing file", [&] { markReadOnly(dir / "gone.cfg"); },
          "Die Datei \u201E" + at + "/gone.cfg\u201C kann nicht schreibgesch\u00fctzt werden."},
         {"unmarking a missing file", [&] { clearReadOnly(dir / "gone.cfg"); },
