@@ -2,38 +2,31 @@
 #include "app/FilePaths.h"
 #include "app/GermanTranslation.h"
 #include "app/MainWindow.h"
-#include "common/TempDir.h"
 #include "common/Addresses.h"
-#include "oldconfig/ui/ColouredView.h"
+#include "common/TempDir.h"
 #include "oldconfig/ConfigFile.h"
-#include "oldconfig/LoadedConfig.h"
+#include "oldconfig/ui/ColouredView.h"
 #include "support/FileBytes.h"
 #include "support/PageDriver.h"
 #include "support/ScriptedDialogs.h"
 #include "support/WizardRun.h"
-#include "wizard/pages/PageTable.h"
 #include "wizard/pages/Wizard.h"
 #include "wizard/pages/WizardPage.h"
-#include "writer/WriteConfig.h"
 
 #include <QAction>
-#include <QDateTime>
-#include <QFileDialog>
-#include <QLineEdit>
-#include <QTimer>
 #include <QDir>
+#include <QFileDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
-#include <QMenu>
-#include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextEdit>
 #include <QTextLayout>
-
-#include <QPlainTextEdit>
+#include <QTimer>
 
 #include <memory>
 
@@ -48,19 +41,17 @@ namespace {
 
 const QString kLoading = QStringLiteral("Lade deine alte Counterstrike-Config");
 const QString kBackupQuestion = QStringLiteral("Soll ein Backup deiner alten Config erstellt werden?");
+const QString kBackupDone = QStringLiteral("Backup deiner Config wurde im Quorvix Ordner erstellt!");
 const QString kCannotCreate = QStringLiteral(
     "Es ist ein Fehler beim erstellen der Config aufgetretetn!(evt.ist alte Cfg Schreibgeschützt)");
 const QString kWizardFirst = QStringLiteral("Drücke zuerst auf Neue Config!");
 const QString kOnlyOnce = QStringLiteral("Du darfst nur 1 mal die Config erstellen!");
-const QString kNoBinds = QStringLiteral("In der Config sind KEINE Bind's enthalten");
-const QString kMade = QStringLiteral(
-    "Die neue Config ist erstellt worden.Du kannst sofort mit spielen anfangen.");
-const QString kRed = QStringLiteral("*rofl*Weniger als 200 Einträge...*nap like*");
-const QDateTime kBackupTime(QDate(2026, 12, 6), QTime(16, 5, 9));
+const QString kMade = QStringLiteral("Die neue Config ist erstellt worden.Du kannst sofort mit spielen anfangen.");
 const QString kRefused = QStringLiteral("Es wurde keine neue Config begonnen:\n");
 const QString kNotLoaded = kRefused + QStringLiteral("Die Config „%1“ ist nicht geladen. Lade sie zuerst mit "
     "„Öffnen“ im Menü „Datei“; es wurde nichts geschrieben und kein Backup erstellt.");
 const QString kNotRegular = kRefused + QStringLiteral("„%1“ ist keine normale Datei und wird weder gelesen noch ersetzt.");
+const QDateTime kBackupTime(QDate(2026, 12, 6), QTime(16, 5, 9));
 
 // Root reads every file; while this lives, file access is checked as for
 // an ordinary player.
@@ -88,10 +79,7 @@ struct Run {
         form = std::make_unique<MainWindow>(dialogs);
         form->setBackupFolder(path(QStringLiteral("backup")));
         form->setStampLocale(QLocale(QLocale::German, QLocale::Germany));
-        form->setClock([] {
-            return std::chrono::system_clock::time_point(
-                std::chrono::seconds(kBackupTime.toSecsSinceEpoch()));
-        });
+        form->setClock([] { return std::chrono::system_clock::time_point(std::chrono::seconds(kBackupTime.toSecsSinceEpoch())); });
         form->show();
     }
     QString path(const QString& name) const { return dir.filePath(name); }
@@ -126,7 +114,6 @@ struct Run {
 
     QTextEdit* rtb() const { return form->findChild<QTextEdit*>(QStringLiteral("RTB")); }
     QListWidget* list() const { return form->findChild<QListWidget*>(QStringLiteral("lstConfig")); }
-    QString label(const char* name) const { return form->findChild<QLabel*>(name)->text(); }
     WizardPage* page(int n) const { return form->wizard().page(n); }
     bool pageShown(int n) const { return page(n) && page(n)->isVisible(); }
     QStringList textsSince(qsizetype first) const { return dialogs.texts().mid(first); }
@@ -138,29 +125,26 @@ struct Run {
 // layout lays another on it.
 QString colouredText(QTextEdit* view)
 {
+    const auto mark = [](const QColor& c, bool opening) {
+        return c == Qt::blue ? (opening ? "{" : "}") : c == Qt::red ? (opening ? "[" : "]") : c == Qt::black ? "" : "?";
+    };
     QString text;
     for (QTextBlock block = view->document()->begin(); block.isValid(); block = block.next()) {
         QList<QColor> colours;
-        for (auto it = block.begin(); !it.atEnd(); ++it) {
-            for (qsizetype i = 0; i < it.fragment().length(); ++i)
-                colours.append(it.fragment().charFormat().foreground().color());
-        }
-        for (const auto& range : block.layout()->formats()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it)
+            colours << QList<QColor>(it.fragment().length(), it.fragment().charFormat().foreground().color());
+        for (const auto& range : block.layout()->formats())
             for (int i = range.start; i < range.start + range.length && i < colours.size(); ++i)
                 colours[i] = range.format.foreground().color();
+        QColor open = Qt::black;
+        for (qsizetype i = 0; i <= block.text().size(); ++i) {
+            const QColor now = i < colours.size() ? colours[i] : QColor(Qt::black);
+            if (now != open)
+                text += QString::fromLatin1(mark(open, false)) + QString::fromLatin1(mark(now, true));
+            open = now;
+            text += block.text().mid(i, 1);
         }
-        const QString line = block.text();
-        for (qsizetype i = 0; i < line.size();) {
-            qsizetype end = i;
-            while (end < line.size() && colours[end] == colours[i])
-                ++end;
-            const QString piece = line.mid(i, end - i);
-            text += colours[i] == Qt::blue  ? '{' + piece + '}'
-                    : colours[i] == Qt::red ? '[' + piece + ']'
-                    : colours[i] == Qt::black ? piece : '?' + piece;
-            i = end;
-        }
-        text += line.isEmpty() ? "" : "\n";
+        text += block.text().isEmpty() ? "" : "\n";
     }
     return text;
 }
@@ -178,18 +162,35 @@ private slots:
     void cleanup() { QDir::setCurrent(m_cwd); }
 
     // Until a file is chosen the dialog starts in the game's folder, where
-    // the real dialog takes a name that is not there yet.
-    void dialogStartsInTheGameFolder()
+    // the real dialog takes a name that is not there yet. Cancelled, the
+    // load step keeps the name it had: at first "Config" in the current
+    // folder, made there.
+    void loadStepDialogs()
     {
         QTemporaryDir home;
         const QString game = home.filePath(QStringLiteral(".steam/steam/steamapps/common/Half-Life/cstrike"));
         QVERIFY(QDir().mkpath(game));
         qputenv("HOME", QFile::encodeName(home.path()));
         Run run;
+        QVERIFY(QDir::setCurrent(run.dir.path()));
         run.load(std::nullopt);
         run.load(std::nullopt);
-        QCOMPARE(run.dialogs.fileDialogs.last().preset, game + QStringLiteral("/Config"));
+        QCOMPARE(run.dialogs.texts(), QStringList(2, kLoading));
+        QCOMPARE(run.last().title, QStringLiteral("Quorvix v0.3b"));
+        const auto& dialog = run.dialogs.fileDialogs.last();
+        QCOMPARE(dialog.title + dialog.filter + dialog.preset, "Alte Config laden*.cfg" + game + "/Config");
         QCOMPARE(run.form->chosenPath(), QStringLiteral("Config"));
+        QVERIFY(run.rtb()->document()->isEmpty() && run.list()->count() == 0);
+        QVERIFY(run.finishWizard());
+        run.erstelleConfig();
+        QCOMPARE(run.last().text, kMade);
+        QVERIFY(readBytes(run.path(QStringLiteral("Config"))).startsWith("echo "));
+        // A later cancel keeps the file chosen last, which the dialog starts from.
+        const QString file = run.place(QStringLiteral("a.cfg"), "x \"1\"");
+        run.open(file);
+        run.open(std::nullopt);
+        QCOMPARE(run.dialogs.fileDialogs.last().preset, file);
+        QCOMPARE(run.form->workingList(), RawLines{"x \"1\""});
 
         QtUserDialogs real;
         QString shownFolder;
@@ -211,7 +212,7 @@ private slots:
         QCOMPARE(shownFolder, game);
     }
 
-    void menuItems()
+    void menuItemsAndShortcuts()
     {
         Run run;
         for (bool desktopOpens : {true, false}) {
@@ -219,32 +220,8 @@ private slots:
             for (const char* item : {"mnuQuorvixhp", "mnuTandrelhp", "mnuChannel"})
                 run.form->findChild<QAction*>(item)->trigger();
         }
-        const QList<QUrl> once = {QUrl(address::kProductPage), QUrl(address::kPartnerPage),
-                                  QUrl(address::kChatChannel)};
+        const QList<QUrl> once = {QUrl(address::kProductPage), QUrl(address::kPartnerPage), QUrl(address::kChatChannel)};
         QCOMPARE(run.dialogs.openedUrls, once + once);
-
-        // Access keys: the captions read as before, each has a key, and no
-        // key serves twice in the window (menu titles, buttons) or a menu.
-        QList<QAction*> window = run.form->menuBar()->actions();
-        for (const char* name : {"cmdCfgNeu", "cmdMakeCFG", "cmdVorschau"})
-            window << new QAction(run.form->findChild<QPushButton*>(name)->text(), run.form.get());
-        const QList<QPair<QList<QAction*>, QStringList>> groups = {
-            {window, {"Datei", "?", "Neue Config", "Erstelle Config", "Vorschau"}},
-            {run.form->findChild<QMenu*>("msnDatei")->actions(),
-             {"Öffnen", "Backup wiederherstellen…", "Vorschau…", "Beenden"}},
-            {run.form->findChild<QMenu*>("mnuAbout")->actions(),
-             {"Info", "Die #Quorvix Seite besuchen", "Die #Tandrel Seite besuchen",
-              "Den #Quorvix Channel im Qnet besuchen"}}};
-        for (const auto& [actions, expected] : groups) {
-            QStringList displayed;
-            QSet<QKeySequence> keys;
-            for (const QAction* action : actions) {
-                displayed << shown(action->text());
-                keys << QKeySequence::mnemonic(action->text());
-            }
-            QCOMPARE(displayed, expected);
-            QVERIFY(!keys.contains(QKeySequence()) && keys.size() == actions.size());
-        }
         QVERIFY(run.dialogs.messages.isEmpty()); // no browser is no error
         QApplication::setActiveWindow(run.form.get());
         QVERIFY(QTest::qWaitForWindowActive(run.form.get()));
@@ -253,32 +230,6 @@ private slots:
         run.neueConfig(QMessageBox::No);
         QTest::keyClick(run.form.get(), Qt::Key_E, Qt::ControlModifier);
         QVERIFY(!run.form->isVisible() && !run.pageShown(1));
-    }
-
-    void loadStepAndCancelledDialogs()
-    {
-        Run run;
-        QVERIFY(QDir::setCurrent(run.dir.path()));
-        run.load(std::nullopt);
-        QCOMPARE(run.last().text, kLoading);
-        QCOMPARE(run.last().title, QStringLiteral("Quorvix v0.3b"));
-        QCOMPARE(run.last().buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
-        const auto& dialog = run.dialogs.fileDialogs.first();
-        QCOMPARE(dialog.title + dialog.filter + dialog.preset, QStringLiteral("Alte Config laden*.cfgConfig"));
-        // Cancelled at start-up: "Config" in the current folder, made there.
-        QCOMPARE(run.form->chosenPath(), QStringLiteral("Config"));
-        QVERIFY(run.rtb()->document()->isEmpty() && run.list()->count() == 0);
-        QVERIFY(run.finishWizard());
-        run.erstelleConfig();
-        QCOMPARE(run.last().text, kMade);
-        QVERIFY(readBytes(run.path(QStringLiteral("Config"))).startsWith("echo "));
-        // A later cancel keeps the file chosen last, which the dialog starts from.
-        const QString file = run.place(QStringLiteral("a.cfg"), "x \"1\"");
-        run.open(file);
-        run.open(std::nullopt);
-        QCOMPARE(run.dialogs.fileDialogs.last().preset, file);
-        QCOMPARE(run.form->chosenPath(), file);
-        QCOMPARE(run.form->workingList(), RawLines{"x \"1\""});
     }
 
     void colouredViewShowsQuotedEntries_data()
@@ -380,9 +331,8 @@ private slots:
         QTest::addColumn<QString>("chosen");
         QTest::addColumn<QString>("backupFolder");
         QTest::addColumn<QStringList>("messages");
-        const QString backupDone = QStringLiteral("Backup deiner Config wurde im Quorvix Ordner erstellt!");
-        QTest::newRow("read-only mark") << "marked.cfg" << "backup" << QStringList{kBackupQuestion, backupDone, kCannotCreate};
-        QTest::newRow("folder missing") << "gone/config.cfg" << "backup" << QStringList{kBackupQuestion, backupDone, kCannotCreate};
+        QTest::newRow("read-only mark") << "marked.cfg" << "backup" << QStringList{kBackupQuestion, kBackupDone, kCannotCreate};
+        QTest::newRow("folder missing") << "gone/config.cfg" << "backup" << QStringList{kBackupQuestion, kBackupDone, kCannotCreate};
         QTest::newRow("a folder, not a file") << "dir.cfg" << "backup" << QStringList{kNotRegular};
         QTest::newRow("FIFO") << "fifo.cfg" << "backup" << QStringList{kNotRegular};
         QTest::newRow("unreadable file") << "unreadable.cfg" << "backup" << QStringList{kNotLoaded};
@@ -423,8 +373,7 @@ private slots:
         if (!midRun)
             QCOMPARE(run.pageShown(1), messages.size() == 2);
         QVERIFY(run.form->isVisible());
-        const bool backedUp = messages.size() > 1 && messages[1].startsWith(QStringLiteral("Backup deiner"));
-        QCOMPARE(QFile::exists(run.path(QStringLiteral("backup/configBACKUP.cfg"))), backedUp);
+        QCOMPARE(QFile::exists(run.path(QStringLiteral("backup/configBACKUP.cfg"))), messages.contains(kBackupDone));
         for (const char* name : {"config.cfg", "unreadable.cfg", "foreign.cfg", "other.cfg"})
             QCOMPARE(readBytes(run.path(QString::fromLatin1(name))), bytes);
     }
@@ -482,8 +431,7 @@ private slots:
         const auto before = run.dialogs.messages.size();
         run.neueConfig(QMessageBox::Yes);
         QCOMPARE(run.form->settings().BackupAnswer, std::string("6"));
-        QCOMPARE(run.textsSince(before),
-                 (QStringList{kBackupQuestion, QStringLiteral("Backup deiner Config wurde im Quorvix Ordner erstellt!")}));
+        QCOMPARE(run.textsSince(before), (QStringList{kBackupQuestion, kBackupDone}));
         QCOMPARE(run.dialogs.messages[before].buttons, QMessageBox::Yes | QMessageBox::No);
         const QByteArray stars(43, '*');
         QCOMPARE(readBytes(backup), stars + "\r\n**************Config Backup****************\r\n" + stars
@@ -493,15 +441,11 @@ private slots:
         QCOMPARE(runWizardToEnd(run.form->wizard(), QStringLiteral("Jörg")), 0);
         QVERIFY(run.form->isVisible());
         QCOMPARE(readBytes(file), old);
-        // The pages belong to Form1 and share one size, "Weiter" in one place.
-        const auto weiterAt = [&run](int n) {
-            return run.page(n)->findChild<QPushButton*>(pageInfo(n).nextButton)->mapTo(run.page(n), QPoint());
-        };
+        // The pages belong to Form1 and share one size.
         for (int n = 1; n <= 11; ++n) {
             QVERIFY(run.page(n)->parentWidget() == run.form.get()
                     && run.page(n)->windowHandle()->transientParent() == run.form->windowHandle());
             QCOMPARE(run.page(n)->size(), run.page(1)->size());
-            QCOMPARE(weiterAt(n), weiterAt(1));
         }
         // Return now makes the config.
         auto* make = run.form->findChild<QPushButton*>(QStringLiteral("cmdMakeCFG"));
@@ -510,8 +454,6 @@ private slots:
         QCOMPARE(run.last().text, kMade);
         QCOMPARE(readBytes(file), golden);
         QVERIFY(isMarkedReadOnly(toFsPath(file)));
-        QCOMPARE(run.list()->count(), golden.count("\r\n"));
-        QVERIFY(!run.list()->isHidden());
 
         // Only one make per run; the refusal hides the list.
         run.erstelleConfig();
@@ -530,57 +472,6 @@ private slots:
         QCOMPARE(readBytes(file), golden);
     }
 
-    // The made file is the writer's lines and the carried bind lines; the
-    // list, the entry count and the rating follow from it.
-    void makeCarriesBindLinesAndRates_data()
-    {
-        QTest::addColumn<QByteArray>("old");
-        QTest::addColumn<QByteArray>("carried");
-        QTest::addColumn<int>("topUpTo");
-        QTest::newRow("empty old config") << QByteArray() << QByteArray() << 0;
-        QTest::newRow("lines, none with bind") << QByteArray("a \"1\"\r\nBIND x\r\n") << QByteArray() << 0;
-        QTest::newRow("bind lines keep blanks and order")
-            << QByteArray("x\r\n\tbind \"a\" \"b\" \r\ny\r\nunbind z") << QByteArray("\tbind \"a\" \"b\" \r\nunbind z\r\n") << 0;
-        QTest::newRow("199 entries") << QByteArray() << QByteArray() << 199;
-        QTest::newRow("200 entries") << QByteArray() << QByteArray() << 200;
-    }
-    void makeCarriesBindLinesAndRates()
-    {
-        QFETCH(QByteArray, old);
-        QFETCH(QByteArray, carried);
-        QFETCH(int, topUpTo);
-        ByteBufferOutput writer;
-        WriteConfig(Settings{}, writer);
-        const auto generated = QByteArray::fromStdString(writer.bytes());
-        const int writerLines = int(generated.count("\r\n"));
-        for (int i = writerLines; i < topUpTo; ++i) {
-            const QByteArray line = "bind \"k" + QByteArray::number(i) + "\" \"x\"";
-            old += line + "\r\n";
-            carried += line + "\r\n";
-        }
-        Run run;
-        const QString file = run.place(QStringLiteral("config.cfg"), old);
-        run.load(file);
-        run.neueConfig(QMessageBox::No);
-        run.page(1)->hide();
-        run.form->settings().WizardDone = 1;
-        const auto before = run.dialogs.messages.size();
-        run.erstelleConfig();
-        QCOMPARE(run.textsSince(before), (old.isEmpty() ? QStringList{kNoBinds, kMade} : QStringList{kMade}));
-        QCOMPARE(run.dialogs.messages[before].title, QString::fromLatin1(old.isEmpty() ? "CS Quorvix 03c" : "Quorvix v0.3b"));
-        QCOMPARE(readBytes(file), generated + carried);
-        // Every line ends with CR LF, the last carried one too.
-        const int entries = int(generated.count("\r\n") + carried.count("\r\n"));
-        QCOMPARE(run.list()->count(), entries);
-        QCOMPARE(run.label("lblCfg"), QStringLiteral("%1 Einträge in der neuen Config").arg(entries));
-        const bool leet = entries >= 200;
-        QCOMPARE(run.label("lblCfgoMeterStatus"), leet ? QStringLiteral("*Yeah* 1337 Config []-[]4Xx0R") : kRed);
-        QCOMPARE(run.form->findChild<QLabel*>("lblCfgoMeterStatus")->palette().color(QPalette::WindowText),
-                 leet ? QColor(0, 0, 255) : QColor(255, 0, 0));
-        if (topUpTo)
-            QCOMPARE(entries, topUpTo);
-    }
-
     void failedMakeKeepsTheFileAndTheOneMake()
     {
         Run run;
@@ -595,7 +486,7 @@ private slots:
         QCOMPARE(run.last().icon, QMessageBox::Critical);
         QVERIFY(run.last().text.contains(QStringLiteral("unverändert")));
         QCOMPARE(run.form->settings().MakeCount, Settings::Flag(0));
-        QVERIFY(run.list()->isHidden() && run.label("lblCfg").isEmpty());
+        QVERIFY(run.list()->isHidden() && run.form->findChild<QLabel*>("lblCfg")->text().isEmpty());
         QCOMPARE(readBytes(file), old);
         QVERIFY(!isMarkedReadOnly(toFsPath(file)));
         QCOMPARE(QDir(run.dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"config.cfg"});
@@ -611,6 +502,11 @@ private slots:
         Run run;
         const QByteArray original = "// mine\r\nbind \"q\" \"+use\"\n";
         const QString file = run.place(QStringLiteral("config.cfg"), original);
+        // Nothing kept yet: nothing to restore.
+        run.form->findChild<QAction*>(QStringLiteral("mnuRestore"))->trigger();
+        auto* window = run.form->findChild<QWidget*>(QStringLiteral("frmRestore"));
+        for (const char* button : {"cmdRestoreOriginal", "cmdRestoreTo"})
+            QVERIFY(!window->findChild<QPushButton*>(button)->isEnabled());
         // Two program runs with "Ja", a third with "Nein".
         for (const char* name : {"Ann", "Bob", "Cid"}) {
             run.restart();
@@ -622,7 +518,7 @@ private slots:
         }
         const QByteArray third = readBytes(file);
         run.form->findChild<QAction*>(QStringLiteral("mnuRestore"))->trigger();
-        auto* window = run.form->findChild<QWidget*>(QStringLiteral("frmRestore"));
+        window = run.form->findChild<QWidget*>(QStringLiteral("frmRestore"));
         auto* entries = window->findChild<QListWidget*>(QStringLiteral("lstVerlauf"));
         QCOMPARE(entries->count(), 3);
         QCOMPARE(entries->item(2)->text(), QStringLiteral("06.12.2026 16:05:09 – %1 – 2 Zeilen").arg(file));
@@ -647,14 +543,29 @@ private slots:
         QCOMPARE(QDir(run.form->historyFolder()).entryList(QDir::Files).size(), 4);
     }
 
-    // A name that is no UTF-8, as the system has it.
-    void pathWithBytesThatAreNoUtf8()
+    // Names as the system has them, UTF-8 or not: a well-formed one is
+    // shown as it reads, any other leads back to its bytes, and the name
+    // the dialog shows for it finds the file.
+    void namesThatAreNoUtf8_data()
     {
+        QTest::addColumn<QByteArray>("name");
+        QTest::addColumn<bool>("readable");
+        QTest::newRow("two, three and four bytes") << QByteArray("\xC3\xBC\xE2\x82\xAC\xF0\x9F\x98\x80.cfg") << true;
+        QTest::newRow("lone bytes among letters") << QByteArray("conf\xFF\xFEig.cfg") << false;
+        QTest::newRow("overlong, surrogate, too high") << QByteArray("\xE0\x80\x80\xED\xA0\x80\xF5\x80\x80\x80") << false;
+        QTest::newRow("four bytes cut short") << QByteArray("a.cfg\xF0\x9F\x98") << false;
+    }
+    void namesThatAreNoUtf8()
+    {
+        QFETCH(QByteArray, name);
+        QFETCH(bool, readable);
         Run run;
-        const auto raw = toFsPath(run.dir.path()) / "conf\xFF\xFEig.cfg";
+        const auto raw = toFsPath(run.dir.path()) / name.toStdString();
         testing::writeBytes(raw, "bind \"k\" \"+jump\"");
-        QCOMPARE(recoverChosenPath(QFile::decodeName(QByteArray::fromStdString(raw.native()))), fromFsPath(raw));
-        run.load(fromFsPath(raw));
+        const QString path = fromFsPath(raw);
+        QCOMPARE(path == run.dir.path() + '/' + QString::fromUtf8(name), readable);
+        QCOMPARE(toFsPath(path), raw);
+        run.load(QFile::decodeName(QByteArray::fromStdString(raw.native())));
         QCOMPARE(run.form->workingList(), RawLines{"bind \"k\" \"+jump\""});
         QVERIFY(run.finishWizard());
         run.erstelleConfig();
@@ -689,8 +600,6 @@ private slots:
         run.neueConfig(QMessageBox::Yes);
         QVERIFY(run.last().text.startsWith(kRefused));
     }
-
-    // ---- the program's surroundings ------------------------------------------
 
     void backupFolderChoice_data()
     {

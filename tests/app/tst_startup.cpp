@@ -78,8 +78,10 @@ private slots:
         qDeleteAll(windowsNamed<SplashWindow>("start"));
     }
 
-    void logoIsOurJpegAndSharpOnDenseScreens()
+    // The first thing the program looks up is its icon, before any logo.
+    void logoAndIconAreOursAndTheLogoSharpOnDenseScreens()
     {
+        QCOMPARE(applicationIcon().pixmap(QSize(256, 256)).size(), QSize(256, 256));
         QImageReader reader(QStringLiteral(QUORVIX_TEST_DATA "/../../resources/logo.jpg"));
         QCOMPARE(reader.format(), QByteArray("jpeg"));
         QCOMPARE(logoPixmap(1.0).toImage().convertToFormat(QImage::Format_RGB32),
@@ -142,7 +144,7 @@ private slots:
         QTest::addColumn<bool>("registrationWorks");
         QTest::addColumn<QString>("leftOpen");
         QTest::addColumn<int>("exitCode");
-        QTest::newRow("registration fails") << false << "" << kExitStartFailed;
+        QTest::newRow("registration fails") << false << "" << 1;
         QTest::newRow("user closes the main window") << true << "" << 0;
         // No window left open may keep a program without main window alive.
         QTest::newRow("about window still open") << true << "about" << 0;
