@@ -2,6 +2,7 @@
 #include "app/MainWindow.h"
 #include "common/Cp1252.h"
 #include "oldconfig/ConfigFile.h"
+#include "oldconfig/ui/ColouredView.h"
 #include "support/FileBytes.h"
 #include "support/PageRun.h"
 #include "wizard/pages/Wizard.h"
@@ -16,6 +17,9 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextEdit>
+#include <QTextLayout>
 
 #include <vector>
 
@@ -26,17 +30,30 @@ namespace {
 
 // An old config as players have them: bind lines among settings, a key and
 // a text with the Windows-1252 "ä" (0xE4), an unbind ended by a lone CR, a
-// capitalised "Bind" that is not carried over, a last line without ending.
+// capitalised "Bind" that is not carried over, a last line without ending;
+// settings with blanks and tabs where the old editors left them.
 const QByteArray kOldConfig =
     "// meine Config\r\n"
-    "name \"Spieler\"\r\n"
+    "\t name \"Spieler\"\r\n"
     "bind \"w\" \"+forward\"\r\n"
-    "sensitivity \"3\"\r\n"
+    " \tSensitivity \"  3\t,5  \"\r\n"
     "bind \"\xE4\" \"say_team R\xE4uber\"\r\n"
     "Bind \"x\" \"kill\"\r\n"
     "unbind \"F5\"\r"
-    "echo \"hallo\"\r\n"
+    "say \"Gr\xfc\xdf\x80\" b\"c\r\n"
+    "x \"\"\r\n"
+    "+mlook\r\n"
     "bind \"mouse1\" \"+attack\"";
+// As the main window shows it after loading, names in blue {} and values in
+// red []: one blank kept before the name only when a tab stands first, the
+// value trimmed and rid of tabs, the first quoted part of a bind, nothing
+// of lines without quotes.
+// The dropped lines whose setting the new config does not set again.
+const QStringList kLost = {QStringLiteral("Zeile 6: Bind \"x\" \"kill\""), QStringLiteral("Zeile 8: say \"Grüß€\" b\"c"),
+                           QStringLiteral("Zeile 9: x \"\"")};
+const QString kOldShown = QStringLiteral(
+    "{ name} = \"[Spieler]\"\n{bind} = \"[w]\"\n{Sensitivity} = \"[3,5]\"\n{bind} = \"[ä]\"\n"
+    "{Bind} = \"[x]\"\n{unbind} = \"[F5]\"\n{say} = \"[Grüß€]\"\n{x} = \"\"\n{bind} = \"[mouse1]\"\n");
 // Its lines that end the made file, the last now with a line end.
 const QByteArray kCarried =
     "bind \"w\" \"+forward\"\r\nbind \"\xE4\" \"say_team R\xE4uber\"\r\nunbind \"F5\"\r\n"
@@ -105,6 +122,35 @@ const Plan kNothing{
         {},
     }};
 
+// The coloured view as painted, blue runs in {} and red ones in []: the
+// colour of each character is its own format's, unless its paragraph's
+// layout lays another on it.
+QString colouredText(QTextEdit* view)
+{
+    const auto mark = [](const QColor& c, bool opening) {
+        return c == Qt::blue ? (opening ? "{" : "}") : c == Qt::red ? (opening ? "[" : "]") : c == Qt::black ? "" : "?";
+    };
+    QString text;
+    for (QTextBlock block = view->document()->begin(); block.isValid(); block = block.next()) {
+        QList<QColor> colours;
+        for (auto it = block.begin(); !it.atEnd(); ++it)
+            colours << QList<QColor>(it.fragment().length(), it.fragment().charFormat().foreground().color());
+        for (const auto& range : block.layout()->formats())
+            for (int i = range.start; i < range.start + range.length && i < colours.size(); ++i)
+                colours[i] = range.format.foreground().color();
+        QColor open = Qt::black;
+        for (qsizetype i = 0; i <= block.text().size(); ++i) {
+            const QColor now = i < colours.size() ? colours[i] : QColor(Qt::black);
+            if (now != open)
+                text += QString::fromLatin1(mark(open, false)) + QString::fromLatin1(mark(now, true));
+            open = now;
+            text += block.text().mid(i, 1);
+        }
+        text += block.text().isEmpty() ? "" : "\n";
+    }
+    return text;
+}
+
 } // namespace
 
 class EndToEndTest : public QObject {
@@ -132,7 +178,9 @@ class EndToEndTest : public QObject {
         form.show();
         dialogs.chosenFiles.push_back(file);
         form.Form_Load();
-        QCOMPARE(form.workingList().size(), std::size_t(oldFileThere ? 9 : 0));
+        QCOMPARE(form.workingList().size(), std::size_t(oldFileThere ? 11 : 0));
+        QCOMPARE(colouredText(form.findChild<QTextEdit*>(QStringLiteral("RTB"))), oldFileThere ? kOldShown : QString());
+        QVERIFY(form.findChild<QListWidget*>(QStringLiteral("lstConfig"))->isHidden());
         // The game's own config.cfg, by any case, is rewritten on its exit.
         auto* target = form.findChild<QLabel*>(QStringLiteral("lblZielDatei"));
         auto* hint = form.findChild<QLabel*>(QStringLiteral("lblHinweis"));
@@ -187,9 +235,11 @@ class EndToEndTest : public QObject {
             previewed = QByteArray::fromStdString(encodeCp1252(shown).bytes) + "\r\n";
             QCOMPARE(window->findChild<QLabel*>(QStringLiteral("lblVorschauZahlen"))->text(),
                      QStringLiteral("Übernommen: %1 Zeilen  ·  Fällt weg: %2 Zeilen  ·  Neu erzeugt: %3 Zeilen")
-                         .arg(oldFileThere ? 4 : 0).arg(oldFileThere ? 5 : 0).arg(entries - (oldFileThere ? 4 : 0)));
-            QCOMPARE(window->findChild<QListWidget*>(QStringLiteral("lstVerloren"))->count(),
-                     oldFileThere ? 1 : 0);
+                         .arg(oldFileThere ? 4 : 0).arg(oldFileThere ? 7 : 0).arg(entries - (oldFileThere ? 4 : 0)));
+            QStringList lost;
+            for (const QListWidgetItem* item : window->findChild<QListWidget*>(QStringLiteral("lstVerloren"))->findItems({}, Qt::MatchContains))
+                lost << item->text();
+            QCOMPARE(lost, oldFileThere ? kLost : QStringList());
             QTest::keyClick(window, Qt::Key_Escape);
             QTRY_VERIFY(!form.findChild<QDialog*>(QStringLiteral("frmVorschau")));
         }
@@ -236,6 +286,21 @@ class EndToEndTest : public QObject {
     }
 
 private slots:
+    // Entries added to a view that shows some already keep the earlier
+    // ones and their colours, and survive the view being laid out anew.
+    void colouredViewAppendsToWhatItShows()
+    {
+        QTextEdit view;
+        view.setLineWrapMode(QTextEdit::NoWrap);
+        view.show();
+        appendColouredEntries(view, RawLines{"a \"1\"", "// none"});
+        appendColouredEntries(view, RawLines{"\"\" b", "c\t\"2\""});
+        view.resize(120, 80);
+        QCoreApplication::processEvents();
+        QCOMPARE(colouredText(&view), QStringLiteral("{a} = \"[1]\"\n = \"\"\n{c} = \"[2]\"\n"));
+        emptyColouredView(view);
+        QCOMPARE(colouredText(&view), QString());
+    }
     void choosingEverything() { makeConfig(kEverything, QStringLiteral("config.cfg"), true); }
     void choosingNothingWhereAllowed() { makeConfig(kNothing, QStringLiteral("CONFIG.CFG"), true); }
     void choosingEverythingForANewUserconfig()

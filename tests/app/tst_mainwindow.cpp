@@ -5,7 +5,6 @@
 #include "common/Addresses.h"
 #include "common/TempDir.h"
 #include "oldconfig/ConfigFile.h"
-#include "oldconfig/ui/ColouredView.h"
 #include "support/FileBytes.h"
 #include "support/PageDriver.h"
 #include "support/ScriptedDialogs.h"
@@ -23,9 +22,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTextBlock>
 #include <QTextEdit>
-#include <QTextLayout>
 #include <QTimer>
 
 #include <memory>
@@ -120,35 +117,6 @@ struct Run {
     const RecordedMessage& last() const { return dialogs.messages.last(); }
 };
 
-// The coloured view as painted, blue runs in {} and red ones in []: the
-// colour of each character is its own format's, unless its paragraph's
-// layout lays another on it.
-QString colouredText(QTextEdit* view)
-{
-    const auto mark = [](const QColor& c, bool opening) {
-        return c == Qt::blue ? (opening ? "{" : "}") : c == Qt::red ? (opening ? "[" : "]") : c == Qt::black ? "" : "?";
-    };
-    QString text;
-    for (QTextBlock block = view->document()->begin(); block.isValid(); block = block.next()) {
-        QList<QColor> colours;
-        for (auto it = block.begin(); !it.atEnd(); ++it)
-            colours << QList<QColor>(it.fragment().length(), it.fragment().charFormat().foreground().color());
-        for (const auto& range : block.layout()->formats())
-            for (int i = range.start; i < range.start + range.length && i < colours.size(); ++i)
-                colours[i] = range.format.foreground().color();
-        QColor open = Qt::black;
-        for (qsizetype i = 0; i <= block.text().size(); ++i) {
-            const QColor now = i < colours.size() ? colours[i] : QColor(Qt::black);
-            if (now != open)
-                text += QString::fromLatin1(mark(open, false)) + QString::fromLatin1(mark(now, true));
-            open = now;
-            text += block.text().mid(i, 1);
-        }
-        text += block.text().isEmpty() ? "" : "\n";
-    }
-    return text;
-}
-
 } // namespace
 
 class MainWindowTest : public QObject {
@@ -230,50 +198,6 @@ private slots:
         run.neueConfig(QMessageBox::No);
         QTest::keyClick(run.form.get(), Qt::Key_E, Qt::ControlModifier);
         QVERIFY(!run.form->isVisible() && !run.pageShown(1));
-    }
-
-    void colouredViewShowsQuotedEntries_data()
-    {
-        QTest::addColumn<QByteArray>("file");
-        QTest::addColumn<QString>("shown");
-        QTest::addColumn<int>("lines");
-        QTest::newRow("nothing quoted: empty view, every line listed")
-            << QByteArray("// comment\r\n\r\n+mlook\r\nsensitivity 2\r\nbind \"w\r\n") << QString() << 5;
-        QTest::newRow("tab then blank keeps one blank") << QByteArray("\t name\"v\"") << "{ name} = \"[v]\"\n" << 1;
-        QTest::newRow("blank then tab keeps none") << QByteArray(" \tname\"v\"") << "{name} = \"[v]\"\n" << 1;
-        QTest::newRow("value trimmed, inner tab removed, case kept")
-            << QByteArray("Ab \"  X\ty  \"") << "{Ab} = \"[Xy]\"\n" << 1;
-        QTest::newRow("bind shows its first quoted part; three quotes too")
-            << QByteArray("bind \"mouse1\" \"+attack\"\r\nsay \"a\" b\"c") << "{bind} = \"[mouse1]\"\n{say} = \"[a]\"\n" << 2;
-        QTest::newRow("Windows-1252, lone CR, empty value")
-            << QByteArray("say \"Gr\xfc\xdf\x80\"\rx \"\"") << QStringLiteral("{say} = \"[Grüß€]\"\n{x} = \"\"\n") << 2;
-    }
-    void colouredViewShowsQuotedEntries()
-    {
-        QFETCH(QByteArray, file);
-        QFETCH(QString, shown);
-        QFETCH(int, lines);
-        Run run;
-        run.load(run.place(QStringLiteral("old.cfg"), file));
-        QCOMPARE(colouredText(run.rtb()), shown);
-        QCOMPARE(run.list()->count(), lines);
-        QVERIFY(run.list()->isHidden());
-    }
-
-    // Entries added to a view that shows some already keep the earlier
-    // ones and their colours, and survive the view being laid out anew.
-    void colouredViewAppendsToWhatItShows()
-    {
-        QTextEdit view;
-        view.setLineWrapMode(QTextEdit::NoWrap);
-        view.show();
-        appendColouredEntries(view, RawLines{"a \"1\"", "// none"});
-        appendColouredEntries(view, RawLines{"\"\" b", "c\t\"2\""});
-        view.resize(120, 80);
-        QCoreApplication::processEvents();
-        QCOMPARE(colouredText(&view), QStringLiteral("{a} = \"[1]\"\n = \"\"\n{c} = \"[2]\"\n"));
-        emptyColouredView(view);
-        QCOMPARE(colouredText(&view), QString());
     }
 
     void openBeforeAndDuringARun()
@@ -422,7 +346,7 @@ private slots:
         const QString file = run.place(QStringLiteral("config.cfg"), old);
         const QString backup = run.place(QStringLiteral("backup/configBACKUP.cfg"), "earlier backup");
         run.load(file);
-        QVERIFY(colouredText(run.rtb()).startsWith(QStringLiteral("{name} = \"[Old]\"\n{cl_updaterate} = \"[100.05]\"\n")));
+        QVERIFY(run.rtb()->toPlainText().startsWith(QStringLiteral("name = \"Old\"\ncl_updaterate = \"100.05\"\n")));
         // "Nein" writes no backup; "Ja" then restarts the run with one, and
         // says so only once it is written.
         run.neueConfig(QMessageBox::No);
