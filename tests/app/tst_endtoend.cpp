@@ -48,12 +48,12 @@ const QByteArray kOldConfig =
 // red []: one blank kept before the name only when a tab stands first, the
 // value trimmed and rid of tabs, the first quoted part of a bind, nothing
 // of lines without quotes.
-// The dropped lines whose setting the new config does not set again.
-const QStringList kLost = {QStringLiteral("Zeile 6: Bind \"x\" \"kill\""), QStringLiteral("Zeile 8: say \"Grüß€\" b\"c"),
-                           QStringLiteral("Zeile 9: x \"\"")};
 const QString kOldShown = QStringLiteral(
     "{ name} = \"[Spieler]\"\n{bind} = \"[w]\"\n{Sensitivity} = \"[3,5]\"\n{bind} = \"[ä]\"\n"
     "{Bind} = \"[x]\"\n{unbind} = \"[F5]\"\n{say} = \"[Grüß€]\"\n{x} = \"\"\n{bind} = \"[mouse1]\"\n");
+// The dropped lines whose setting the new config does not set again.
+const QStringList kLost = {QStringLiteral("Zeile 6: Bind \"x\" \"kill\""), QStringLiteral("Zeile 8: say \"Grüß€\" b\"c"),
+                           QStringLiteral("Zeile 9: x \"\"")};
 // Its lines that end the made file, the last now with a line end.
 const QByteArray kCarried =
     "bind \"w\" \"+forward\"\r\nbind \"\xE4\" \"say_team R\xE4uber\"\r\nunbind \"F5\"\r\n"
@@ -79,48 +79,32 @@ struct Plan {
 // numbers partly with a decimal comma or a plus, written as meant.
 // The console page takes one colour choice per pass: one ticked box, and
 // the RGB text typed without a click, which is not counted as a second.
-const Plan kEverything{
-    "app/wizard_everything.cfg", 200,
-    {
-        {{"txtSpielername", "Jürgen"}},
-        {{"optCfgLAN"}, {"chkCfgDownL"}},
-        {{"optCfgVidBest"}, {"txtCfgBrightness", "3"}, {"txtCfgGamma", "2,5"},
-         {"txtCfgVMaxFPS", "+101"}, {"chkCfgVMMX"}, {"chkCfgVPrecache"}, {"chkCfgVZtrick"},
-         {"chkCfgVBUP"}},
-        {{"optCfgEAX"}, {"chkCfgSoundHLV"}, {"chkCfgSoundSoundprob"}, {"chkCfgSoundHighQ"}},
-        {{"txtCfgMSens", "+2,5"}, {"txtCfgMSensratio", "1.2"}, {"chkCfgMausFilter"}},
-        {{"chkCfgCWeiss"}, {"txtCfgConsoleRGB", "255 155 50", 0}, {"optCfgCGS"},
-         {"chkCfgCdev"}},
-        {{"chkCfgHudcenterid"}, {"chkCfgHudFS"}, {"chkCfgHudtakeshot"},
-         {"txtCfgHudDTN", "6"}, {"txtCfgHudChattime", "0,5"}, {"txtCfgHudKaufhis", "2"}},
-        {{"optCfgNgraph1"}, {"optCfgNgraphP1"}, {"txtCfgNetghight", "80"},
-         {"txtCfgNetgwidth", "200"}},
-        {{"optCfgViolenceBlutan"}},
-        {{"chkCfgHelpM"}, {"chkCfgMapbrief"}, {"chkCfgfrendm"}, {"chkCfgVGUI"},
-         {"chkCfgLeftHand"}, {"chkCfgdynChr"}, {"chkCfgAutoWS"}},
-        {},
-    }};
+const Plan kEverything{"app/wizard_everything.cfg", 200, {
+    {{"txtSpielername", "Jürgen"}},
+    {{"optCfgLAN"}, {"chkCfgDownL"}},
+    {{"optCfgVidBest"}, {"txtCfgBrightness", "3"}, {"txtCfgGamma", "2,5"}, {"txtCfgVMaxFPS", "+101"},
+     {"chkCfgVMMX"}, {"chkCfgVPrecache"}, {"chkCfgVZtrick"}, {"chkCfgVBUP"}},
+    {{"optCfgEAX"}, {"chkCfgSoundHLV"}, {"chkCfgSoundSoundprob"}, {"chkCfgSoundHighQ"}},
+    {{"txtCfgMSens", "+2,5"}, {"txtCfgMSensratio", "1.2"}, {"chkCfgMausFilter"}},
+    {{"chkCfgCWeiss"}, {"txtCfgConsoleRGB", "255 155 50", 0}, {"optCfgCGS"}, {"chkCfgCdev"}},
+    {{"chkCfgHudcenterid"}, {"chkCfgHudFS"}, {"chkCfgHudtakeshot"}, {"txtCfgHudDTN", "6"},
+     {"txtCfgHudChattime", "0,5"}, {"txtCfgHudKaufhis", "2"}},
+    {{"optCfgNgraph1"}, {"optCfgNgraphP1"}, {"txtCfgNetghight", "80"}, {"txtCfgNetgwidth", "200"}},
+    {{"optCfgViolenceBlutan"}},
+    {{"chkCfgHelpM"}, {"chkCfgMapbrief"}, {"chkCfgfrendm"}, {"chkCfgVGUI"}, {"chkCfgLeftHand"},
+     {"chkCfgdynChr"}, {"chkCfgAutoWS"}},
+    {}}};
 
 // Nothing chosen: only a name, the video page's three clicks (all into the
 // frame-rate box, the only one that needs a value), both mouse texts, the
 // three HUD texts with their three clicks, and the net graph's two clicks
 // with both sizes left empty. "0" and a blank are typed where the writer
 // leaves such a value out.
-const Plan kNothing{
-    "app/wizard_nothing.cfg", 163,
-    {
-        {{"txtSpielername", "A"}},
-        {},
-        {{"txtCfgVMaxFPS", "60", 3}},
-        {},
-        {{"txtCfgMSens", "3"}, {"txtCfgMSensratio", "0"}},
-        {},
-        {{"txtCfgHudDTN", "0"}, {"txtCfgHudChattime", "0.01"}, {"txtCfgHudKaufhis", " "}},
-        {{"txtCfgNetghight", ""}, {"txtCfgNetgwidth", ""}},
-        {},
-        {},
-        {},
-    }};
+const Plan kNothing{"app/wizard_nothing.cfg", 163, {
+    {{"txtSpielername", "A"}}, {}, {{"txtCfgVMaxFPS", "60", 3}}, {},
+    {{"txtCfgMSens", "3"}, {"txtCfgMSensratio", "0"}}, {},
+    {{"txtCfgHudDTN", "0"}, {"txtCfgHudChattime", "0.01"}, {"txtCfgHudKaufhis", " "}},
+    {{"txtCfgNetghight", ""}, {"txtCfgNetgwidth", ""}}, {}, {}, {}}};
 
 // The coloured view as painted, blue runs in {} and red ones in []: the
 // colour of each character is its own format's, unless its paragraph's
