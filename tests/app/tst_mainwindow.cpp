@@ -303,42 +303,11 @@ private slots:
             QCOMPARE(readBytes(run.path(QString::fromLatin1(name))), bytes);
     }
 
-    // An abandoned run leaves the file and may start over; once the final
-    // page was reached the run holds its file until the make, which needs
-    // a Next on that page.
-    void runStatesBeforeTheMake()
-    {
-        Run run;
-        const QByteArray old = testData(QStringLiteral("app/old_binds.cfg"));
-        const QString file = run.place(QStringLiteral("config.cfg"), old);
-        run.load(file);
-        run.erstelleConfig();
-        QCOMPARE(run.last().text, kWizardFirst);
-        run.neueConfig(QMessageBox::No);
-        answerValidly(run.page(1), QStringLiteral("Ann"));
-        pressNext(run.page(1));
-        QVERIFY(run.pageShown(2));
-        auto before = run.dialogs.messages.size();
-        run.neueConfig(QMessageBox::No);
-        QCOMPARE(run.textsSince(before), QStringList{kBackupQuestion});
-        for (int n = 1; n <= 10; ++n) {
-            QVERIFY2(run.pageShown(n), qPrintable(QStringLiteral("page %1 not shown").arg(n)));
-            answerValidly(run.page(n), QStringLiteral("Ann"));
-            pressNext(run.page(n));
-        }
-        pressBack(run.page(11));
-        run.erstelleConfig();
-        QCOMPARE(run.last().text, kWizardFirst);
-        QCOMPARE(run.form->settings().LastStep, Settings::Flag(11));
-        QCOMPARE(run.form->settings().MakeCount, Settings::Flag(0));
-        before = run.dialogs.messages.size();
-        run.neueConfig(QMessageBox::No);
-        QCOMPARE(run.textsSince(before), (QStringList{kBackupQuestion, kCannotCreate}));
-        QVERIFY(!run.pageShown(1));
-        QCOMPARE(readBytes(file), old);
-        QVERIFY(!isMarkedReadOnly(toFsPath(file)));
-    }
-
+    // One program run on a real file through every state before the make:
+    // an abandoned run leaves the file and may start over, with or without
+    // a backup; once the final page was reached the run holds its file until
+    // the make, which needs a Next on that page; a failed make keeps the
+    // file and the one make of the run.
     void wholeFlowOnARealFile()
     {
         Run run;
@@ -348,12 +317,16 @@ private slots:
         const QString backup = run.place(QStringLiteral("backup/configBACKUP.cfg"), "earlier backup");
         run.load(file);
         QVERIFY(run.rtb()->toPlainText().startsWith(QStringLiteral("name = \"Old\"\ncl_updaterate = \"100.05\"\n")));
-        // "Nein" writes no backup; "Ja" then restarts the run with one, and
-        // says so only once it is written.
+        run.erstelleConfig();
+        QCOMPARE(run.last().text, kWizardFirst);
         run.neueConfig(QMessageBox::No);
         QCOMPARE(run.form->settings().BackupAnswer, std::string("7"));
         QCOMPARE(readBytes(backup), QByteArray("earlier backup"));
-        const auto before = run.dialogs.messages.size();
+        answerValidly(run.page(1), QStringLiteral("Jörg"));
+        pressNext(run.page(1));
+        QVERIFY(run.pageShown(2));
+        // "Ja" restarts the run with a backup, and says so once it is written.
+        auto before = run.dialogs.messages.size();
         run.neueConfig(QMessageBox::Yes);
         QCOMPARE(run.form->settings().BackupAnswer, std::string("6"));
         QCOMPARE(run.textsSince(before), (QStringList{kBackupQuestion, kBackupDone}));
@@ -361,21 +334,47 @@ private slots:
         const QByteArray stars(43, '*');
         QCOMPARE(readBytes(backup), stars + "\r\n**************Config Backup****************\r\n" + stars
                                         + "\r\n\r\nDatum:06.12.2026 Zeit:16:05:09\r\n\r\n\r\n" + old);
+        for (int n = 1; n <= 10; ++n) {
+            QVERIFY2(run.pageShown(n), qPrintable(QStringLiteral("page %1 not shown").arg(n)));
+            answerValidly(run.page(n), QStringLiteral("Jörg"));
+            pressNext(run.page(n));
+        }
+        pressBack(run.page(11));
+        run.erstelleConfig();
+        QCOMPARE(run.last().text, kWizardFirst);
+        QCOMPARE(run.form->settings().LastStep, Settings::Flag(11));
+        before = run.dialogs.messages.size();
+        run.neueConfig(QMessageBox::No);
+        QCOMPARE(run.textsSince(before), (QStringList{kBackupQuestion, kCannotCreate}));
+        QVERIFY(!run.pageShown(1));
+        QCOMPARE(readBytes(file), old);
+        QVERIFY(!isMarkedReadOnly(toFsPath(file)));
 
         run.form->hide();
-        QCOMPARE(runWizardToEnd(run.form->wizard(), QStringLiteral("Jörg")), 0);
+        pressNext(run.page(10));
+        pressNext(run.page(11));
         QVERIFY(run.form->isVisible());
-        QCOMPARE(readBytes(file), old);
         // The pages belong to Form1 and share one size.
         for (int n = 1; n <= 11; ++n) {
             QVERIFY(run.page(n)->parentWidget() == run.form.get()
                     && run.page(n)->windowHandle()->transientParent() == run.form->windowHandle());
             QCOMPARE(run.page(n)->size(), run.page(1)->size());
         }
-        // Return now makes the config.
+        // A value the code page cannot hold makes writing fail half way, as
+        // a full disk would; Return pressed the make.
         auto* make = run.form->findChild<QPushButton*>(QStringLiteral("cmdMakeCFG"));
         QVERIFY(make->isDefault() && run.form->focusWidget() == make);
+        const std::string gamma = std::exchange(run.form->settings().CfgGamma, "2\u2192");
         QTest::keyClick(make, Qt::Key_Return);
+        QCOMPARE(run.last().icon, QMessageBox::Critical);
+        QVERIFY(run.last().text.contains(QStringLiteral("unverändert")));
+        QVERIFY(run.list()->isHidden() && run.form->findChild<QLabel*>("lblCfg")->text().isEmpty());
+        QCOMPARE(readBytes(file), old);
+        QVERIFY(!isMarkedReadOnly(toFsPath(file)));
+        QCOMPARE(QDir(run.dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"config.cfg"});
+        // With the cause gone, the same run makes its config.
+        run.form->settings().CfgGamma = gamma;
+        run.erstelleConfig();
         QCOMPARE(run.last().text, kMade);
         QCOMPARE(readBytes(file), golden);
         QVERIFY(isMarkedReadOnly(toFsPath(file)));
@@ -395,31 +394,6 @@ private slots:
         run.erstelleConfig();
         QCOMPARE(run.last().text, kOnlyOnce);
         QCOMPARE(readBytes(file), golden);
-    }
-
-    void failedMakeKeepsTheFileAndTheOneMake()
-    {
-        Run run;
-        const QByteArray old = testData(QStringLiteral("app/old_binds.cfg"));
-        const QString file = run.place(QStringLiteral("config.cfg"), old);
-        run.load(file);
-        QVERIFY(run.finishWizard());
-        // A value the code page cannot hold makes writing fail half way, as
-        // a full disk would.
-        run.form->settings().CfgGamma = "2\u2192";
-        run.erstelleConfig();
-        QCOMPARE(run.last().icon, QMessageBox::Critical);
-        QVERIFY(run.last().text.contains(QStringLiteral("unverändert")));
-        QCOMPARE(run.form->settings().MakeCount, Settings::Flag(0));
-        QVERIFY(run.list()->isHidden() && run.form->findChild<QLabel*>("lblCfg")->text().isEmpty());
-        QCOMPARE(readBytes(file), old);
-        QVERIFY(!isMarkedReadOnly(toFsPath(file)));
-        QCOMPARE(QDir(run.dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"config.cfg"});
-        // With the cause gone, the same run makes its config.
-        run.form->settings().CfgGamma = "2";
-        run.erstelleConfig();
-        QCOMPARE(run.last().text, kMade);
-        QVERIFY(readBytes(file).contains("gamma \"2\"\r\n"));
     }
 
     void historyAndRestore()
