@@ -107,11 +107,13 @@ private:
             const QPalette base = QApplication::palette(w);
             const std::pair<QPalette::ColorRole, const char*> roles[] = {
                 {QPalette::WindowText, "text"}, {QPalette::ButtonText, "button"},
-                {QPalette::Text, "typed"}, {QPalette::Base, "base"}, {QPalette::Window, "back"}};
+                {QPalette::Text, "typed"}, {QPalette::Base, "base"}};
             for (const auto& [role, label] : roles)
                 if (w->palette().color(role) != base.color(role))
                     a << QStringLiteral("%1=%2").arg(QLatin1String(label), w->palette().color(role).name());
         }
+        if (w->autoFillBackground())
+            a << QStringLiteral("fill=") + w->palette().color(w->backgroundRole()).name();
         a.removeAll(QString());
         m_out << a.join(' ');
         actions(w->actions(), depth + 1);
