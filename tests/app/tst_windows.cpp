@@ -59,71 +59,55 @@ private:
             text.replace(m_hiddenPath, QStringLiteral("<dir>"));
         return '"' + text.replace('\n', QStringLiteral("\\n")) + '"';
     }
-    static bool internal(const QObject* o) { return o->objectName().startsWith(QStringLiteral("qt_")); }
 
     void widget(QWidget* w, int depth)
     {
         QStringList a{QString(depth * 2, ' ') + w->metaObject()->className(), name(w)};
-        if (w->isWindow())
-            a << QStringLiteral("title=") + quoted(w->windowTitle());
+        const auto add = [&a](bool on, const QString& text) { if (on) a << text; };
+        add(w->isWindow(), "title=" + quoted(w->windowTitle()));
         if (auto* b = qobject_cast<QAbstractButton*>(w)) {
             a << quoted(b->text());
-            if (b->isCheckable())
-                a << (b->isChecked() ? QStringLiteral("[x]") : QStringLiteral("[ ]"));
-            if (b->focusPolicy() == Qt::NoFocus)
-                a << QStringLiteral("nofocus");
-            if (auto* p = qobject_cast<QPushButton*>(b); p && p->isDefault())
-                a << QStringLiteral("default");
+            add(b->isCheckable(), b->isChecked() ? "[x]" : "[ ]");
+            add(b->focusPolicy() == Qt::NoFocus, "nofocus");
+            add(qobject_cast<QPushButton*>(b) && static_cast<QPushButton*>(b)->isDefault(), "default");
         } else if (auto* l = qobject_cast<QLabel*>(w)) {
             a << quoted(l->text());
-            if (l->buddy())
-                a << QStringLiteral("buddy=") + name(l->buddy());
+            add(l->buddy(), "buddy=" + (l->buddy() ? name(l->buddy()) : QString()));
         } else if (auto* g = qobject_cast<QGroupBox*>(w)) {
             a << quoted(g->title());
         } else if (auto* e = qobject_cast<QLineEdit*>(w)) {
             a << quoted(e->text());
-            if (e->isReadOnly())
-                a << QStringLiteral("readonly");
-            if (e->maxLength() != 32767)
-                a << QStringLiteral("max=%1").arg(e->maxLength());
+            add(e->isReadOnly(), "readonly");
         } else if (auto* t = qobject_cast<QPlainTextEdit*>(w)) {
-            a << QStringLiteral("lines=%1").arg(t->blockCount()) << (t->isReadOnly() ? "readonly" : "");
+            a << QStringLiteral("lines=%1").arg(t->blockCount());
+            add(t->isReadOnly(), "readonly");
         } else if (auto* t = qobject_cast<QTextEdit*>(w)) {
-            a << QStringLiteral("lines=%1").arg(t->document()->blockCount()) << (t->isReadOnly() ? "readonly" : "");
+            a << QStringLiteral("lines=%1").arg(t->document()->blockCount());
+            add(t->isReadOnly(), "readonly");
         } else if (auto* list = qobject_cast<QListWidget*>(w)) {
             a << QStringLiteral("items=%1").arg(list->count());
         }
-        if (!w->toolTip().isEmpty())
-            a << QStringLiteral("tip=") + quoted(w->toolTip());
-        if (!w->accessibleName().isEmpty())
-            a << QStringLiteral("acc=") + quoted(w->accessibleName());
-        if (!w->isEnabled())
-            a << QStringLiteral("disabled");
-        if (w->isHidden() && !w->isWindow())
-            a << QStringLiteral("hidden");
-        if (w->testAttribute(Qt::WA_SetFont) && w->font().bold())
-            a << QStringLiteral("bold");
-        if (w->testAttribute(Qt::WA_SetPalette)) {
-            const QPalette base = QApplication::palette(w);
-            const std::pair<QPalette::ColorRole, const char*> roles[] = {
-                {QPalette::WindowText, "text"}, {QPalette::ButtonText, "button"},
-                {QPalette::Text, "typed"}, {QPalette::Base, "base"}};
-            for (const auto& [role, label] : roles)
-                if (w->palette().color(role) != base.color(role))
-                    a << QStringLiteral("%1=%2").arg(QLatin1String(label), w->palette().color(role).name());
-        }
-        if (w->autoFillBackground())
-            a << QStringLiteral("fill=") + w->palette().color(w->backgroundRole()).name();
-        a.removeAll(QString());
+        add(!w->toolTip().isEmpty(), "tip=" + quoted(w->toolTip()));
+        add(!w->accessibleName().isEmpty(), "acc=" + quoted(w->accessibleName()));
+        add(!w->isEnabled(), "disabled");
+        add(w->isHidden() && !w->isWindow(), "hidden");
+        add(w->testAttribute(Qt::WA_SetFont) && w->font().bold(), "bold");
+        // Colours the program set itself, by what they colour.
+        const std::pair<QPalette::ColorRole, const char*> roles[] = {
+            {QPalette::WindowText, "text"}, {QPalette::ButtonText, "button"}, {QPalette::Text, "typed"}, {QPalette::Base, "base"}};
+        for (const auto& [role, label] : roles)
+            add(w->testAttribute(Qt::WA_SetPalette) && w->palette().color(role) != QApplication::palette(w).color(role),
+                QString::fromLatin1(label) + '=' + w->palette().color(role).name());
+        add(w->autoFillBackground(), "fill=" + w->palette().color(w->backgroundRole()).name());
         m_out << a.join(' ');
         actions(w->actions(), depth + 1);
         if (w->layout())
             layout(w->layout(), depth + 1);
-        // A line edit's own children are Qt's (its clear button).
+        // Qt's own helpers (viewports, a line edit's clear button) are left out;
+        // a scroll area's content, which sits in its viewport, is not.
         for (QObject* c : qobject_cast<QLineEdit*>(w) ? QObjectList() : w->children())
-            if (auto* cw = qobject_cast<QWidget*>(c); cw && !internal(cw) && !cw->isWindow())
+            if (auto* cw = qobject_cast<QWidget*>(c); cw && !cw->objectName().startsWith("qt_") && !cw->isWindow())
                 widget(cw, depth + 1);
-        // A scroll area's content sits in Qt's own viewport.
         if (auto* area = qobject_cast<QScrollArea*>(w); area && area->widget())
             widget(area->widget(), depth + 1);
     }
@@ -132,22 +116,15 @@ private:
     void actions(const QList<QAction*>& list, int depth)
     {
         for (QAction* action : list) {
-            if (action->isSeparator()) {
-                m_out << QString(depth * 2, ' ') + QStringLiteral("----");
-                continue;
-            }
-            QStringList a{QString(depth * 2, ' ') + QStringLiteral("action"), name(action), quoted(action->text())};
-            if (!action->shortcut().isEmpty())
-                a << action->shortcut().toString();
-            if (QString(action->text()).remove('&') != action->toolTip())
-                a << QStringLiteral("tip=") + quoted(action->toolTip());
-            if (!action->isEnabled())
-                a << QStringLiteral("disabled");
-            if (action->isCheckable())
-                a << (action->isChecked() ? QStringLiteral("[x]") : QStringLiteral("[ ]"));
-            m_out << a.join(' ');
+            QStringList a{QString(depth * 2, ' ') + "action", name(action), quoted(action->text())};
+            const auto add = [&a](bool on, const QString& text) { if (on) a << text; };
+            add(!action->shortcut().isEmpty(), action->shortcut().toString());
+            add(QString(action->text()).remove('&') != action->toolTip(), "tip=" + quoted(action->toolTip()));
+            add(!action->isEnabled(), "disabled");
+            add(action->isCheckable(), action->isChecked() ? "[x]" : "[ ]");
+            m_out << (action->isSeparator() ? QString(depth * 2, ' ') + "----" : a.join(' '));
             if (QMenu* menu = action->menu()) {
-                m_out << QString(depth * 2 + 2, ' ') + QStringLiteral("menu %1 acc=%2").arg(name(menu), quoted(menu->accessibleName()));
+                m_out << QString(depth * 2 + 2, ' ') + "menu " + name(menu) + " acc=" + quoted(menu->accessibleName());
                 actions(menu->actions(), depth + 2);
             }
         }
@@ -223,6 +200,7 @@ QStringList allWindows()
     }
     if (form.settings().WizardDone != 1)
         return dump.lines() << QStringLiteral("wizard not finished");
+    dump.window(&form); // the preview is ready now
     form.mnuVorschau_Click();
     dump.window(form.findChild<QWidget*>(QStringLiteral("frmVorschau")));
     return dump.lines() << QStringLiteral("messages: ") + dialogs.texts().join(QStringLiteral(" | "));

@@ -1,16 +1,13 @@
 #include "common/SettingsFields.h"
 #include "support/PageRun.h"
-#include "ui/ClickLineEdit.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QTest>
-#include <QVBoxLayout>
 
 #include <QPointer>
 
 #include <algorithm>
-#include <limits>
 #include <map>
 
 using namespace quorvix;
@@ -91,6 +88,10 @@ QString play(PageRun& r, const QString& script)
             counter.hides = 0;
             QTest::keyClick(shown->focusWidget(), step == QLatin1String("RET") ? Qt::Key_Return : Qt::Key_Enter,
                             step == QLatin1String("RET") ? Qt::NoModifier : Qt::KeypadModifier);
+        } else if (step.startsWith(QLatin1String("right:")) || step.startsWith(QLatin1String("undo:"))) {
+            auto* box = need<QLineEdit>(shown, qPrintable(step.section(':', 1)));
+            step[0] == 'r' ? QTest::mouseClick(box, Qt::RightButton, {}, box->rect().center())
+                           : QTest::keyClick(box, Qt::Key_Z, Qt::ControlModifier);
         } else if (step.startsWith('^')) {
             need<QWidget>(shown, qPrintable(step.mid(1)))->setFocus(Qt::TabFocusReason);
         } else if (step.startsWith('$')) {
@@ -170,21 +171,6 @@ QString allBut(std::vector<Field> zeroed, int lastStep = 1)
     return stored(s);
 }
 
-// A page as the base makes it, with one counting text box.
-class ProbePage : public WizardPage {
-public:
-    ProbePage(Settings& settings, Wizard& wizard, UserDialogs& dialogs)
-        : WizardPage(7, settings, wizard, dialogs), box(makeClickBox(QStringLiteral("txtProbe"), true))
-    {
-        contentLayout()->addWidget(box);
-    }
-    using WizardPage::countClick;
-    ClickLineEdit* box;
-
-protected:
-    void next() override {}
-};
-
 } // namespace
 
 class PagesTest : public QObject {
@@ -196,6 +182,7 @@ private slots:
     // reaching the box by keyboard only; `box:=text` the text put there
     // whole; `>` / `<` "Weiter" / "Zurück" on the page on screen; `^name`
     // keyboard focus to it; RET / ENTER the Return / keypad Enter key;
+    // `right:box` a right click, `undo:box` Ctrl+Z;
     // `$Flag=N` sets a record flag; `?box=text`, `?button=[x]` what the
     // screen shows; `?hides=N` how often the page of the last button press
     // was hidden by it; `?clicks=N` the opened page's click count.
@@ -227,6 +214,11 @@ private slots:
         row("keypad Enter, Return", "@1|txtSpielername~=Foo|ENTER|RET", 3, {},
             "SpielernameDone ConnectionDone Spielername[ \"Foo\"]");
         row("Return on Zurück", "@2|>|^cmdZurueck3|RET", 2, {}, "");
+
+        // Only a left mouse click empties a box and counts; what it emptied is gone for good.
+        row("clicks: keyboard, program, right click", "@3|txtCfgGamma~=2|txtCfgGamma:=3|right:txtCfgGamma|?txtCfgGamma=3|?clicks=0",
+            3, {}, "");
+        row("clicks: no undo after a click", "@3|txtCfgGamma~=2|txtCfgGamma=|undo:txtCfgGamma|?txtCfgGamma=|?clicks=1", 3, {}, "");
 
         // ---- connection and sound: only the buttons left ticked count
         // Each button sets the flag of its own name, and no other.
@@ -432,30 +424,6 @@ private slots:
         QVERIFY(before.isNull() && r.wizard.page(n) && !r.showing(n));
         QCOMPARE(r.wizard.page(n)->clickCount(), Settings::Flag(0));
         QCOMPARE(r.wizard.visiblePage(), r.wizard.page(n - 1));
-    }
-
-    // Only a left mouse click empties a box and counts; what it emptied
-    // cannot be brought back; the counter stops at its largest value.
-    void onlyAMouseClickEmptiesAndCounts()
-    {
-        PageRun r;
-        ProbePage page(r.settings, r.wizard, r.dialogs);
-        page.show();
-        typeWithoutClick(page.box, QStringLiteral("12"));
-        page.box->setText(QStringLiteral("set by the program"));
-        QCOMPARE(page.clickCount(), Settings::Flag(0));
-        QTest::mouseClick(page.box, Qt::RightButton, {}, page.box->rect().center());
-        QCOMPARE(page.box->text(), QStringLiteral("set by the program"));
-        QTest::mouseClick(page.box, Qt::LeftButton);
-        QTest::keyClick(page.box, Qt::Key_Z, Qt::ControlModifier);
-        QCOMPARE(page.box->text(), QString());
-        QCOMPARE(page.clickCount(), Settings::Flag(1));
-        page.loadReset();
-        QCOMPARE(page.clickCount(), Settings::Flag(0));
-        constexpr Settings::Flag kMax = std::numeric_limits<Settings::Flag>::max();
-        for (int i = 0; i < kMax + 5; ++i)
-            page.countClick();
-        QCOMPARE(page.clickCount(), kMax);
     }
 };
 
