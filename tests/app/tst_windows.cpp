@@ -79,11 +79,9 @@ private:
             a << quoted(e->text());
             add(e->isReadOnly(), "readonly");
         } else if (auto* t = qobject_cast<QPlainTextEdit*>(w)) {
-            a << QStringLiteral("lines=%1").arg(t->blockCount());
-            add(t->isReadOnly(), "readonly");
+            text(t->document(), t->isReadOnly(), t->lineWrapMode() == QPlainTextEdit::NoWrap, a);
         } else if (auto* t = qobject_cast<QTextEdit*>(w)) {
-            a << QStringLiteral("lines=%1").arg(t->document()->blockCount());
-            add(t->isReadOnly(), "readonly");
+            text(t->document(), t->isReadOnly(), t->lineWrapMode() == QTextEdit::NoWrap, a);
         } else if (auto* list = qobject_cast<QListWidget*>(w)) {
             a << QStringLiteral("items=%1").arg(list->count());
         }
@@ -110,6 +108,17 @@ private:
                 widget(cw, depth + 1);
         if (auto* area = qobject_cast<QScrollArea*>(w); area && area->widget())
             widget(area->widget(), depth + 1);
+    }
+
+    // A whole made config is compared byte for byte elsewhere; shorter
+    // texts are shown in full.
+    void text(const QTextDocument* doc, bool readOnly, bool noWrap, QStringList& a) const
+    {
+        a << (doc->blockCount() > 40 ? QStringLiteral("lines=%1").arg(doc->blockCount()) : quoted(doc->toPlainText()));
+        if (readOnly)
+            a << "readonly";
+        if (noWrap)
+            a << "nowrap";
     }
 
     // Menu items, with the items of their submenus below them.
