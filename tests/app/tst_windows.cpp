@@ -133,7 +133,8 @@ private:
             add(action->isCheckable(), action->isChecked() ? "[x]" : "[ ]");
             m_out << (action->isSeparator() ? QString(depth * 2, ' ') + "----" : a.join(' '));
             if (QMenu* menu = action->menu()) {
-                m_out << QString(depth * 2 + 2, ' ') + "menu " + name(menu) + " acc=" + quoted(menu->accessibleName());
+                m_out << QString(depth * 2 + 2, ' ') + "menu " + name(menu) + " acc=" + quoted(menu->accessibleName())
+                             + (menu->toolTipsVisible() ? " tips" : "");
                 actions(menu->actions(), depth + 2);
             }
         }
