@@ -264,6 +264,9 @@ void MainWindow::showTarget(const QString& caption, const QString& path)
 {
     const QFileInfo file(path);
     m_lblZielDatei->setText(caption.arg(QDir::toNativeSeparators(file.absoluteFilePath())));
+    // A screen reader must read the file that will be written, not the
+    // first one the label showed.
+    m_lblZielDatei->setAccessibleName(m_lblZielDatei->text());
     m_lblHinweis->setVisible(
         file.fileName().compare(QStringLiteral("config.cfg"), Qt::CaseInsensitive) == 0);
 }

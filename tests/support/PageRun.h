@@ -8,9 +8,6 @@
 
 #include <QAbstractButton>
 #include <QLineEdit>
-#include <QStringList>
-
-#include <utility>
 
 namespace quorvix::test {
 
@@ -38,27 +35,6 @@ T* need(QWidget* parent, const char* name)
     if (!found)
         qFatal("missing control %s", name);
     return found;
-}
-
-// A button of a page and the flag it sets.
-using ButtonFlag = std::pair<const char*, Settings::Flag Settings::*>;
-
-// The names of the buttons whose flag is not 0, in the order given.
-template <std::size_t N>
-QStringList raisedFlags(const Settings& s, const ButtonFlag (&buttons)[N])
-{
-    QStringList names;
-    for (const auto& [name, field] : buttons)
-        if (s.*field != 0)
-            names << QString::fromLatin1(name);
-    return names;
-}
-
-// Clicks the named buttons of a page, in order.
-inline void clickAll(WizardPage* page, const QStringList& names)
-{
-    for (const QString& name : names)
-        click(need<QAbstractButton>(page, qPrintable(name)));
 }
 
 // Fills a box after `clicks` mouse clicks into it; with none, reaches it by

@@ -27,14 +27,9 @@ std::optional<QString> ScriptedDialogs::openFileName(QWidget*, const QString& ti
     fileDialogs.append({title, filter, presetPath});
     if (chosenFiles.empty())
         return std::nullopt;
-    // A cancel is an empty optional; the path is copied out as a plain text
-    // first, which also keeps GCC 12 from a false "maybe uninitialized".
-    const bool cancelled = !chosenFiles.front().has_value();
-    const QString path = chosenFiles.front().value_or(QString());
+    const std::optional<QString> chosen = std::move(chosenFiles.front());
     chosenFiles.pop_front();
-    if (cancelled)
-        return std::nullopt;
-    return path;
+    return chosen;
 }
 
 std::optional<QString> ScriptedDialogs::saveFileName(QWidget* parent, const QString& title,
