@@ -13,6 +13,7 @@
 #include "oldconfig/Preview.h"
 #include "oldconfig/ui/ColouredView.h"
 #include "oldconfig/ui/PreviewWindow.h"
+#include "ui/NamedFrame.h"
 #include "ui/UserDialogs.h"
 #include "ui/WindowFit.h"
 #include "wizard/pages/AccessibleNames.h"
@@ -105,13 +106,6 @@ constexpr WebItem kWebItems[] = {
     {"mnuTandrelhp", "Die #&Tandrel Seite besuchen", address::kPartnerPage},
     {"mnuChannel", "Den #Quorvix &Channel im Qnet besuchen", address::kChatChannel},
 };
-
-QGroupBox* frame(const char* objectName, const char* caption, QWidget* parent)
-{
-    auto* box = new QGroupBox(text(caption), parent);
-    box->setObjectName(QString::fromLatin1(objectName));
-    return box;
-}
 
 } // namespace
 

@@ -2,6 +2,7 @@
 
 #include "oldconfig/EntryMeter.h"
 #include "oldconfig/ui/ColouredView.h"
+#include "ui/NamedFrame.h"
 #include "ui/WindowFit.h"
 
 #include <QApplication>
@@ -57,13 +58,6 @@ QString joinedLines(const RawLines& lines)
         all += decodedCp1252(lines[i]);
     }
     return all;
-}
-
-QGroupBox* frame(const char* objectName, const char* caption, QWidget* parent)
-{
-    auto* box = new QGroupBox(text(caption), parent);
-    box->setObjectName(QString::fromLatin1(objectName));
-    return box;
 }
 
 } // namespace
