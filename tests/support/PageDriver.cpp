@@ -1,10 +1,12 @@
 #include "support/PageDriver.h"
 
+#include "common/SettingsFields.h"
 #include "wizard/pages/PageTable.h"
+#include "wizard/pages/Wizard.h"
 #include "wizard/pages/WizardPage.h"
 
 #include <QAbstractButton>
-#include <QCoreApplication>
+#include <QApplication>
 #include <QEvent>
 #include <QLineEdit>
 #include <QTest>
@@ -27,6 +29,18 @@ void typeKeys(QLineEdit* box, const QString& text)
     }
 }
 
+// Counts how often the page of the last button press was hidden by it, to
+// tell "hidden and shown again" from "left on screen".
+struct HideCounter : QObject {
+    QObject* watched = nullptr;
+    int hides = 0;
+    bool eventFilter(QObject* object, QEvent* event) override
+    {
+        hides += object == watched && event->type() == QEvent::Hide;
+        return false;
+    }
+};
+
 } // namespace
 
 void clickAndType(QLineEdit* box, const QString& text)
@@ -35,9 +49,14 @@ void clickAndType(QLineEdit* box, const QString& text)
     typeKeys(box, text);
 }
 
-void typeWithoutClick(QLineEdit* box, const QString& text)
+void fillBox(QLineEdit* box, const QString& text, int clicks)
 {
-    box->setFocus(Qt::TabFocusReason);
+    if (clicks == 0)
+        box->setFocus(Qt::TabFocusReason);
+    for (int c = 1; c < clicks; ++c)
+        clickAndType(box, {});
+    if (clicks > 0)
+        QTest::mouseClick(box, Qt::LeftButton, {}, box->rect().center());
     typeKeys(box, text);
 }
 
@@ -47,22 +66,17 @@ void click(QAbstractButton* button)
     // caption; a layout may stretch them far wider than that, so the
     // middle of a short caption's widget can miss. Near the left edge is
     // inside every kind of button.
-    const QPoint point(qMin(8, button->width() / 2), button->height() / 2);
-    QTest::mouseClick(button, Qt::LeftButton, {}, point);
+    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(qMin(8, button->width() / 2), button->height() / 2));
 }
 
 void pressNext(WizardPage* page)
 {
-    auto* next = page->findChild<QAbstractButton*>(
-        QString::fromLatin1(pageInfo(page->pageNumber()).nextButton));
-    click(next);
+    click(need<QAbstractButton>(page, pageInfo(page->pageNumber()).nextButton));
 }
 
 void pressBack(WizardPage* page)
 {
-    auto* back = page->findChild<QAbstractButton*>(
-        QString::fromLatin1(pageInfo(page->pageNumber()).backButton));
-    click(back);
+    click(need<QAbstractButton>(page, pageInfo(page->pageNumber()).backButton));
     settle();
 }
 
@@ -70,6 +84,65 @@ void settle()
 {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCoreApplication::processEvents();
+}
+
+QString play(Wizard& wizard, Settings& settings, const QString& script)
+{
+    HideCounter counter;
+    qApp->installEventFilter(&counter);
+    WizardPage* page = nullptr;
+    for (QString step : script.split('|')) {
+        step.replace(QStringLiteral("{TAB}"), QStringLiteral("\t")).replace(QStringLiteral("{ESC}"), QStringLiteral("\x1b"));
+        const qsizetype eq = step.indexOf('=');
+        const QString name = step.left(eq), value = eq < 0 ? QString() : step.mid(eq + 1);
+        WizardPage* shown = wizard.visiblePage();
+        const auto box = [shown](const QString& n) { return need<QLineEdit>(shown, qPrintable(n)); };
+        if (step.startsWith('@')) {
+            wizard.hidePage(step.mid(1).toInt());
+            wizard.hidePage(step.mid(1).toInt() + 1);
+            wizard.showPage(step.mid(1).toInt());
+            page = wizard.page(step.mid(1).toInt());
+        } else if (QStringList{">", "<", "RET", "ENTER"}.contains(step)) {
+            counter.hides = 0;
+            counter.watched = shown;
+            if (step.size() == 1)
+                step == QLatin1String(">") ? pressNext(shown) : pressBack(shown);
+            else
+                QTest::keyClick(shown->focusWidget(), step == QLatin1String("RET") ? Qt::Key_Return : Qt::Key_Enter,
+                                step == QLatin1String("RET") ? Qt::NoModifier : Qt::KeypadModifier);
+        } else if (step.startsWith(QLatin1String("right:"))) {
+            QTest::mouseClick(box(step.mid(6)), Qt::RightButton, {}, box(step.mid(6))->rect().center());
+        } else if (step.startsWith(QLatin1String("undo:"))) {
+            QTest::keyClick(box(step.mid(5)), Qt::Key_Z, Qt::ControlModifier);
+        } else if (step.startsWith('^')) {
+            need<QWidget>(shown, qPrintable(step.mid(1)))->setFocus(Qt::TabFocusReason);
+        } else if (step.startsWith('$')) {
+            for (const auto& f : testing::kAllFlags)
+                if (name.mid(1) == QLatin1String(f.name))
+                    settings.*f.field = Settings::Flag(value.toInt());
+        } else if (step.startsWith('?')) {
+            QString seen;
+            if (name == QLatin1String("?hides") || name == QLatin1String("?clicks"))
+                seen = QString::number(name == QLatin1String("?hides") ? counter.hides : page->clickCount());
+            else if (name.startsWith(QLatin1String("?undo:")))
+                seen = box(name.mid(6))->isUndoAvailable() ? "yes" : "no";
+            else if (auto* b = qobject_cast<QAbstractButton*>(need<QWidget>(shown, qPrintable(name.mid(1)))))
+                seen = b->isChecked() ? "[x]" : "[ ]";
+            else
+                seen = box(name.mid(1))->text();
+            if (seen != value)
+                return step + QStringLiteral(": found ") + seen;
+        } else if (eq < 0) {
+            click(need<QAbstractButton>(shown, qPrintable(step)));
+        } else if (name.endsWith(':')) {
+            box(name.chopped(1))->setText(value);
+        } else {
+            const QStringList parts = name.split('*');
+            fillBox(box(QString(parts[0]).remove('~')), value, name.endsWith('~') ? 0 : parts.value(1, "1").toInt());
+        }
+        settle();
+    }
+    return {};
 }
 
 } // namespace quorvix::test

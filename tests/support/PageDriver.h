@@ -7,6 +7,8 @@ class QAbstractButton;
 class QLineEdit;
 
 namespace quorvix {
+struct Settings;
+class Wizard;
 class WizardPage;
 }
 
@@ -17,8 +19,9 @@ namespace quorvix::test {
 
 // A mouse click into the box (this empties it and counts), then typing.
 void clickAndType(QLineEdit* box, const QString& text);
-// Moves the focus by keyboard means only and types: no click, no count.
-void typeWithoutClick(QLineEdit* box, const QString& text);
+// Fills a box after `clicks` mouse clicks into it; with none, reaches it by
+// keyboard only, which neither empties nor counts.
+void fillBox(QLineEdit* box, const QString& text, int clicks);
 // A mouse click on a button, check box or option button.
 void click(QAbstractButton* button);
 // Clicks the page's "Weiter" / "Zurück" button.
@@ -27,21 +30,19 @@ void pressBack(WizardPage* page);
 // Lets deferred deletes of closed pages happen.
 void settle();
 
-// A caption as the user sees it: a single "&" marks the access key and is
-// shown as an underline only.
-inline QString shown(QString caption)
-{
-    const QChar kept(0x01);
-    return caption.replace(QStringLiteral("&&"), kept).remove(QLatin1Char('&')).replace(kept, QLatin1Char('&'));
-}
+// Plays a scenario on the wizard, step by step, in the step language of
+// tests/data/wizard/scenarios.txt. Returns "" or the first check that
+// failed, with its step.
+QString play(Wizard& wizard, Settings& settings, const QString& script);
 
-// A child of `parent` by object name; a missing one is reported.
+// A control that must exist; a missing one ends the test program loudly
+// instead of crashing somewhere later.
 template <typename T>
-T* child(QWidget* parent, const QString& name)
+T* need(QWidget* parent, const char* name)
 {
-    T* found = parent ? parent->findChild<T*>(name) : nullptr;
+    T* found = parent ? parent->findChild<T*>(QString::fromLatin1(name)) : nullptr;
     if (!found)
-        qWarning("no child %s", qPrintable(name));
+        qFatal("missing control %s", name);
     return found;
 }
 
