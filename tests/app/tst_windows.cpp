@@ -79,9 +79,9 @@ private:
             a << quoted(e->text());
             add(e->isReadOnly(), "readonly");
         } else if (auto* t = qobject_cast<QPlainTextEdit*>(w)) {
-            text(t->document(), t->isReadOnly(), t->lineWrapMode() == QPlainTextEdit::NoWrap, a);
+            a << text(t->document(), t->isReadOnly(), t->lineWrapMode() == QPlainTextEdit::NoWrap);
         } else if (auto* t = qobject_cast<QTextEdit*>(w)) {
-            text(t->document(), t->isReadOnly(), t->lineWrapMode() == QTextEdit::NoWrap, a);
+            a << text(t->document(), t->isReadOnly(), t->lineWrapMode() == QTextEdit::NoWrap);
         } else if (auto* list = qobject_cast<QListWidget*>(w)) {
             a << QStringLiteral("items=%1").arg(list->count());
         }
@@ -112,13 +112,10 @@ private:
 
     // A whole made config is compared byte for byte elsewhere; shorter
     // texts are shown in full.
-    void text(const QTextDocument* doc, bool readOnly, bool noWrap, QStringList& a) const
+    QString text(const QTextDocument* doc, bool readOnly, bool noWrap) const
     {
-        a << (doc->blockCount() > 40 ? QStringLiteral("lines=%1").arg(doc->blockCount()) : quoted(doc->toPlainText()));
-        if (readOnly)
-            a << "readonly";
-        if (noWrap)
-            a << "nowrap";
+        return (doc->blockCount() > 40 ? QStringLiteral("lines=%1").arg(doc->blockCount()) : quoted(doc->toPlainText()))
+               + (readOnly ? " readonly" : "") + (noWrap ? " nowrap" : "");
     }
 
     // Menu items, with the items of their submenus below them.
@@ -151,12 +148,8 @@ private:
                 grid->getItemPosition(i, &row, &column, &rows, &columns);
                 at = QStringLiteral("@%1,%2").arg(row).arg(column);
             }
-            if (item->widget())
-                items << name(item->widget()) + at;
-            else if (item->layout())
-                items << QStringLiteral("(%1)").arg(name(item->layout()));
-            else
-                items << QStringLiteral("~");
+            items << (item->widget() ? name(item->widget()) + at
+                       : item->layout() ? QStringLiteral("(%1)").arg(name(item->layout())) : QStringLiteral("~"));
         }
         m_out << QString(depth * 2, ' ') + QStringLiteral("layout %1: %2").arg(name(l), items.join(' '));
         for (int i = 0; i < l->count(); ++i)

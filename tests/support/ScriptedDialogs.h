@@ -23,22 +23,9 @@ struct RecordedMessage {
 // test fills, and everything shown is recorded.
 class ScriptedDialogs final : public UserDialogs {
 public:
-    QMessageBox::StandardButton message(QWidget* parent, const QString& title,
-                                        const QString& text,
-                                        QMessageBox::StandardButtons buttons,
-                                        QMessageBox::Icon icon) override;
-    std::optional<QString> openFileName(QWidget* parent, const QString& title,
-                                        const QString& filter,
-                                        const QString& presetPath) override;
-    // Answered from `chosenFiles` too, and recorded in `fileDialogs`.
-    std::optional<QString> saveFileName(QWidget* parent, const QString& title,
-                                        const QString& filter,
-                                        const QString& presetPath) override;
-    bool openUrl(const QUrl& url) override;
-
     // Answers for Yes/No questions, used in order; without one, Yes.
     std::deque<QMessageBox::StandardButton> answers;
-    // Results of the open-file dialog, used in order; nothing = cancel.
+    // Results of the file dialogs, used in order; nothing = cancel.
     std::deque<std::optional<QString>> chosenFiles;
     // Whether the desktop can open addresses.
     bool desktopOpens = true;
@@ -51,8 +38,50 @@ public:
     QList<FileDialogCall> fileDialogs;
     QList<QUrl> openedUrls;
 
+    QMessageBox::StandardButton message(QWidget*, const QString& title, const QString& text,
+                                        QMessageBox::StandardButtons buttons, QMessageBox::Icon icon) override
+    {
+        messages.append({title, text, buttons, icon});
+        if (whileMessageOpen)
+            whileMessageOpen(text);
+        if (!buttons.testFlag(QMessageBox::Yes))
+            return QMessageBox::Ok;
+        const auto answer = answers.empty() ? QMessageBox::Yes : answers.front();
+        if (!answers.empty())
+            answers.pop_front();
+        return answer;
+    }
+    std::optional<QString> openFileName(QWidget*, const QString& title, const QString& filter,
+                                        const QString& presetPath) override
+    {
+        fileDialogs.append({title, filter, presetPath});
+        QString chosen;
+        const bool cancelled = chosenFiles.empty() || !chosenFiles.front();
+        if (!chosenFiles.empty()) {
+            chosen = chosenFiles.front().value_or(QString());
+            chosenFiles.pop_front();
+        }
+        return cancelled ? std::nullopt : std::optional(chosen);
+    }
+    std::optional<QString> saveFileName(QWidget* parent, const QString& title, const QString& filter,
+                                        const QString& presetPath) override
+    {
+        return openFileName(parent, title, filter, presetPath);
+    }
+    bool openUrl(const QUrl& url) override
+    {
+        openedUrls.append(url);
+        return desktopOpens;
+    }
+
     // Texts of all messages so far, for compact assertions.
-    QStringList texts() const;
+    QStringList texts() const
+    {
+        QStringList result;
+        for (const auto& m : messages)
+            result << m.text;
+        return result;
+    }
 };
 
 } // namespace quorvix::test

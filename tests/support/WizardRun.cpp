@@ -10,42 +10,20 @@
 namespace quorvix::test {
 namespace {
 
-// One answer: a click on a button when `text` is null, otherwise a click
-// into the box and `text` typed.
-struct Answer {
-    int page;
-    const char* control;
-    const char* text = nullptr;
+// What each page's checks accept, page 2 to 10: buttons to tick, and
+// "box=text" for a click into the box and typing; the player name comes
+// from the caller.
+const char* const kAnswers[] = {
+    "optCfgQDSL|chkCfgDownL",
+    "optCfgVidBest|txtCfgBrightness=1|txtCfgGamma=2.5|txtCfgVMaxFPS=100|chkCfgVZtrick|chkCfgVMMX",
+    "chkCfgSoundHighQ|optCfgEAX",
+    "txtCfgMSens=2.5|txtCfgMSensratio=0",
+    "optCfgCGS|txtCfgConsoleRGB=255 155 50",
+    "txtCfgHudDTN=6|txtCfgHudChattime=0|txtCfgHudKaufhis=2|chkCfgHudcenterid|chkCfgHudtakeshot",
+    "optCfgNgraph3|optCfgNgraphP1|txtCfgNetghight=|txtCfgNetgwidth=200",
+    "optCfgViolenceBlutaus",
+    "chkCfgHelpM|chkCfgfrendm|chkCfgLeftHand|chkCfgAutoWS",
 };
-
-// What every page's checks accept; the player name comes from the caller.
-const Answer kAnswers[] = {
-    {2, "optCfgQDSL"}, {2, "chkCfgDownL"},
-    {3, "optCfgVidBest"}, {3, "txtCfgBrightness", "1"}, {3, "txtCfgGamma", "2.5"},
-    {3, "txtCfgVMaxFPS", "100"}, {3, "chkCfgVZtrick"}, {3, "chkCfgVMMX"},
-    {4, "chkCfgSoundHighQ"}, {4, "optCfgEAX"},
-    {5, "txtCfgMSens", "2.5"}, {5, "txtCfgMSensratio", "0"},
-    {6, "optCfgCGS"}, {6, "txtCfgConsoleRGB", "255 155 50"},
-    {7, "txtCfgHudDTN", "6"}, {7, "txtCfgHudChattime", "0"}, {7, "txtCfgHudKaufhis", "2"},
-    {7, "chkCfgHudcenterid"}, {7, "chkCfgHudtakeshot"},
-    {8, "optCfgNgraph3"}, {8, "optCfgNgraphP1"}, {8, "txtCfgNetghight", ""},
-    {8, "txtCfgNetgwidth", "200"},
-    {9, "optCfgViolenceBlutaus"},
-    {10, "chkCfgHelpM"}, {10, "chkCfgfrendm"}, {10, "chkCfgLeftHand"}, {10, "chkCfgAutoWS"},
-};
-
-void answer(WizardPage* page, const char* name, const QString* text)
-{
-    const QString objectName = QString::fromLatin1(name);
-    if (text) {
-        if (auto* box = page->findChild<QLineEdit*>(objectName))
-            clickAndType(box, *text);
-        return;
-    }
-    auto* button = page->findChild<QAbstractButton*>(objectName);
-    if (button && (!button->isCheckable() || !button->isChecked()))
-        click(button);
-}
 
 int passWizard(Wizard& wizard, const QString* playerName)
 {
@@ -68,13 +46,17 @@ int passWizard(Wizard& wizard, const QString* playerName)
 
 void answerValidly(WizardPage* page, const QString& playerName)
 {
-    if (page->pageNumber() == 1)
-        answer(page, "txtSpielername", &playerName);
-    for (const Answer& a : kAnswers) {
-        if (a.page != page->pageNumber())
-            continue;
-        const QString text = QString::fromLatin1(a.text);
-        answer(page, a.control, a.text ? &text : nullptr);
+    const int n = page->pageNumber();
+    const QString answers = n == 1 ? "txtSpielername=" + playerName : n <= 10 ? kAnswers[n - 2] : QString();
+    for (const QString& answer : answers.split('|', Qt::SkipEmptyParts)) {
+        const QString name = answer.section('=', 0, 0);
+        if (answer.contains('=')) {
+            if (auto* box = page->findChild<QLineEdit*>(name))
+                clickAndType(box, answer.section('=', 1));
+        } else if (auto* button = page->findChild<QAbstractButton*>(name);
+                   button && (!button->isCheckable() || !button->isChecked())) {
+            click(button);
+        }
     }
 }
 
