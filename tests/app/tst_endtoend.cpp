@@ -266,6 +266,9 @@ private slots:
         form.mnuVorschau_Click();
         auto* window = form.findChild<QDialog*>(QStringLiteral("frmVorschau"));
         QVERIFY(QTest::qWaitForWindowExposed(window));
+        // The marks have a margin of their own, left of the text.
+        for (const char* pane : {"txtVorschauAlt", "txtVorschauNeu"})
+            QVERIFY(window->findChild<QPlainTextEdit*>(pane)->viewport()->x() > 10);
         QScrollBar* oldBar = window->findChild<QPlainTextEdit*>(QStringLiteral("txtVorschauAlt"))->verticalScrollBar();
         QScrollBar* newBar = window->findChild<QPlainTextEdit*>(QStringLiteral("txtVorschauNeu"))->verticalScrollBar();
         const int carriedAt = window->findChild<QPlainTextEdit*>(QStringLiteral("txtVorschauNeu"))->blockCount() - 1;
