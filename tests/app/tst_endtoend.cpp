@@ -5,7 +5,6 @@
 #include "support/FileBytes.h"
 #include "support/PageDriver.h"
 #include "support/ScriptedDialogs.h"
-#include "support/WizardRun.h"
 #include "wizard/pages/Wizard.h"
 
 #include <QAction>
