@@ -165,13 +165,37 @@ private slots:
         QCOMPARE(shownFolder, game);
     }
 
-    // Menu items and the about window's links, by mouse or key, open their
-    // addresses; a missing browser is no error. The shortcuts open and end.
-    void linksAndShortcuts()
+    // The about window is made once, shown again when chosen again, and
+    // made anew after closing. Menu items and its links, by mouse or key,
+    // open their addresses; a missing browser is no error. The shortcuts
+    // open and end.
+    void aboutWindowLinksAndShortcuts()
     {
         Run run;
         run.trigger("mnuInfo");
+        QPointer<InfoWindow> first = aboutWindows(run.form.get()).value(0);
+        QVERIFY(first && first->isVisible() && first->isWindow() && first->windowModality() == Qt::NonModal);
+        // Wide enough for the caption in a title bar's bold face.
+        QFont titleFont = first->font();
+        titleFont.setBold(true);
+        QVERIFY(first->width() > QFontMetrics(titleFont).horizontalAdvance(first->windowTitle()) + 100);
+        first->hide();
+        run.trigger("mnuInfo");
+        QCOMPARE(aboutWindows(run.form.get()), QList<InfoWindow*>{first.data()});
+        QVERIFY(first->isVisible());
+        // The disclaimer reads as it stands in its file; more than fits, so it scrolls.
+        const QString disclaimer = note(first)->toPlainText();
+        QCOMPARE(disclaimer, QString::fromUtf8(testData(QStringLiteral("app/disclaimer.txt"))));
+        QVERIFY(note(first)->isReadOnly() && note(first)->verticalScrollBar()->maximum() > 0);
+        // Closed with Escape it is gone; the next one loads the disclaimer anew.
+        note(first)->setPlainText(QStringLiteral("scribbled"));
+        QApplication::setActiveWindow(first);
+        QTest::keyClick(first, Qt::Key_Escape);
+        QTRY_VERIFY(first.isNull());
+        run.trigger("mnuInfo");
         InfoWindow* info = aboutWindows(run.form.get()).value(0);
+        QCOMPARE(aboutWindows(run.form.get()).size(), 1);
+        QCOMPARE(note(info)->toPlainText(), disclaimer);
         QVERIFY(QTest::qWaitForWindowExposed(info));
         const QUrl product(address::kProductPage), partner(address::kPartnerPage), channel(address::kChatChannel);
         const struct { const char* name; int key; QUrl address; } links[] = { // key -1: a menu item, 0: a click
@@ -257,58 +281,50 @@ private slots:
 
     // Nothing is written, no backup made, unless the working list is the
     // chosen file's lines and the file may be replaced.
-    void neueConfigRefusals_data()
+    void neueConfigRefusals()
     {
-        QTest::addColumn<QString>("chosen");
-        QTest::addColumn<QString>("backupFolder");
-        QTest::addColumn<QStringList>("messages");
         const QString notLoaded = kRefused + QStringLiteral("Die Config „%1“ ist nicht geladen. Lade sie zuerst mit "
             "„Öffnen“ im Menü „Datei“; es wurde nichts geschrieben und kein Backup erstellt.");
         const QString notRegular = kRefused + QStringLiteral("„%1“ ist keine normale Datei und wird weder gelesen noch ersetzt.");
         const QStringList backedUpButFailed = {kBackupQuestion, kBackupDone, kCannotCreate};
-        QTest::newRow("read-only mark") << "marked.cfg" << "backup" << backedUpButFailed;
-        QTest::newRow("folder missing") << "gone/config.cfg" << "backup" << backedUpButFailed;
-        QTest::newRow("a folder, not a file") << "dir.cfg" << "backup" << QStringList{notRegular};
-        QTest::newRow("FIFO") << "fifo.cfg" << "backup" << QStringList{notRegular};
-        QTest::newRow("unreadable file") << "unreadable.cfg" << "backup" << QStringList{notLoaded};
-        QTest::newRow("foreign owner, no read right") << "foreign.cfg" << "backup" << QStringList{notLoaded};
-        QTest::newRow("another file loaded mid-run") << "other.cfg" << "backup" << QStringList{kBackupQuestion, kLoading, notLoaded};
-        // Reported only once it failed; the run goes on.
-        QTest::newRow("backup fails") << "config.cfg" << "no/such/folder"
-            << QStringList{kBackupQuestion, QStringLiteral("Es ist ein Fehler beim Backup der Config aufgetreten!")};
-    }
-    void neueConfigRefusals()
-    {
-        QFETCH(QString, chosen);
-        QFETCH(QString, backupFolder);
-        QFETCH(QStringList, messages);
-        Run run;
-        const QByteArray bytes = "bind \"a\" \"+x\"";
-        for (const char* name : {"config.cfg", "marked.cfg", "unreadable.cfg", "foreign.cfg", "other.cfg"})
-            run.place(QString::fromLatin1(name), bytes);
-        QDir(run.dir.path()).mkdir(QStringLiteral("dir.cfg"));
-        QVERIFY(::mkfifo(QFile::encodeName(run.path(QStringLiteral("fifo.cfg"))).constData(), 0644) == 0);
-        QFile::setPermissions(run.dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ExeOther);
-        QFile::setPermissions(run.path(QStringLiteral("unreadable.cfg")), QFile::WriteOwner);
-        QFile::setPermissions(run.path(QStringLiteral("foreign.cfg")), {});
-        run.form->setBackupFolder(run.path(backupFolder));
-        const bool midRun = chosen == QStringLiteral("other.cfg");
-        {
-            AsPlayer player(chosen == QStringLiteral("unreadable.cfg") || chosen == QStringLiteral("foreign.cfg"));
-            run.load(run.path(midRun ? QStringLiteral("config.cfg") : chosen));
+        const struct { const char* chosen; const char* backupFolder; QStringList messages; } rows[] = {
+            {"marked.cfg", "backup", backedUpButFailed}, {"gone/config.cfg", "backup", backedUpButFailed},
+            {"dir.cfg", "backup", {notRegular}}, {"fifo.cfg", "backup", {notRegular}},
+            {"unreadable.cfg", "backup", {notLoaded}}, {"foreign.cfg", "backup", {notLoaded}}, // no read right
+            {"other.cfg", "backup", {kBackupQuestion, kLoading, notLoaded}}, // loaded mid-run
+            // Reported only once it failed; the run goes on.
+            {"config.cfg", "no/such/folder", {kBackupQuestion, QStringLiteral("Es ist ein Fehler beim Backup der Config aufgetreten!")}},
+        };
+        for (const auto& [chosenName, backupFolder, messages] : rows) {
+            const QString chosen = QString::fromLatin1(chosenName);
+            Run run;
+            const QByteArray bytes = "bind \"a\" \"+x\"";
+            for (const char* name : {"config.cfg", "marked.cfg", "unreadable.cfg", "foreign.cfg", "other.cfg"})
+                run.place(QString::fromLatin1(name), bytes);
+            QDir(run.dir.path()).mkdir(QStringLiteral("dir.cfg"));
+            QVERIFY(::mkfifo(QFile::encodeName(run.path(QStringLiteral("fifo.cfg"))).constData(), 0644) == 0);
+            QFile::setPermissions(run.dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ExeOther);
+            QFile::setPermissions(run.path(QStringLiteral("unreadable.cfg")), QFile::WriteOwner);
+            QFile::setPermissions(run.path(QStringLiteral("foreign.cfg")), {});
+            run.form->setBackupFolder(run.path(QString::fromLatin1(backupFolder)));
+            const bool midRun = chosen == QStringLiteral("other.cfg");
+            {
+                AsPlayer player(chosen == QStringLiteral("unreadable.cfg") || chosen == QStringLiteral("foreign.cfg"));
+                run.load(run.path(midRun ? QStringLiteral("config.cfg") : chosen));
+            }
+            if (midRun) {
+                run.neueConfig(QMessageBox::No);
+                run.open(run.path(chosen));
+            }
+            markReadOnly(toFsPath(run.path(QStringLiteral("marked.cfg"))));
+            run.neueConfig(QMessageBox::Yes);
+            QCOMPARE(run.textsSince(1).join('|'), messages.join('|').arg(run.path(chosen)));
+            QCOMPARE(run.last().icon, QMessageBox::Critical);
+            QVERIFY(run.form->isVisible() && (midRun || run.pageShown(1) == (messages.size() == 2)));
+            QCOMPARE(QFile::exists(run.path(QStringLiteral("backup/configBACKUP.cfg"))), messages.contains(kBackupDone));
+            for (const char* name : {"config.cfg", "unreadable.cfg", "foreign.cfg", "other.cfg"})
+                QCOMPARE(readBytes(run.path(QString::fromLatin1(name))), bytes);
         }
-        if (midRun) {
-            run.neueConfig(QMessageBox::No);
-            run.open(run.path(chosen));
-        }
-        markReadOnly(toFsPath(run.path(QStringLiteral("marked.cfg"))));
-        run.neueConfig(QMessageBox::Yes);
-        QCOMPARE(run.textsSince(1).join('|'), messages.join('|').arg(run.path(chosen)));
-        QCOMPARE(run.last().icon, QMessageBox::Critical);
-        QVERIFY(run.form->isVisible() && (midRun || run.pageShown(1) == (messages.size() == 2)));
-        QCOMPARE(QFile::exists(run.path(QStringLiteral("backup/configBACKUP.cfg"))), messages.contains(kBackupDone));
-        for (const char* name : {"config.cfg", "unreadable.cfg", "foreign.cfg", "other.cfg"})
-            QCOMPARE(readBytes(run.path(QString::fromLatin1(name))), bytes);
     }
 
     // One program run on a real file through every state before the make:
@@ -502,35 +518,6 @@ private slots:
             // The user folder is made only when it is needed.
             QCOMPARE(QDir(dir.filePath(user)).exists(), expected == user);
         }
-    }
-
-    void aboutWindowMadeOnceShownAgainAndMadeAnewAfterClosing()
-    {
-        Run run;
-        run.trigger("mnuInfo");
-        QPointer<InfoWindow> first = aboutWindows(run.form.get()).value(0);
-        QVERIFY(first && first->isVisible() && first->isWindow() && first->windowModality() == Qt::NonModal);
-        // Wide enough for the caption in a title bar's bold face.
-        QFont titleFont = first->font();
-        titleFont.setBold(true);
-        QVERIFY(first->width() > QFontMetrics(titleFont).horizontalAdvance(first->windowTitle()) + 100);
-        // Left behind another window and chosen again: the same window.
-        first->hide();
-        run.trigger("mnuInfo");
-        QCOMPARE(aboutWindows(run.form.get()), QList<InfoWindow*>{first.data()});
-        QVERIFY(first->isVisible());
-        // The disclaimer reads as it stands in its file; more than fits, so it scrolls.
-        const QString disclaimer = note(first)->toPlainText();
-        QCOMPARE(disclaimer, QString::fromUtf8(testData(QStringLiteral("app/disclaimer.txt"))));
-        QVERIFY(note(first)->isReadOnly() && note(first)->verticalScrollBar()->maximum() > 0);
-        // Closed with Escape it is gone; the next one loads the disclaimer anew.
-        note(first)->setPlainText(QStringLiteral("scribbled"));
-        QApplication::setActiveWindow(first);
-        QTest::keyClick(first, Qt::Key_Escape);
-        QTRY_VERIFY(first.isNull());
-        run.trigger("mnuInfo");
-        QCOMPARE(aboutWindows(run.form.get()).size(), 1);
-        QCOMPARE(note(aboutWindows(run.form.get()).front())->toPlainText(), disclaimer);
     }
 
     void standardButtonsSpeakGerman()

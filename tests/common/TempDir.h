@@ -32,11 +32,7 @@ inline std::string readBytes(const std::filesystem::path& file)
 // The message `act` fails with, "" when it does not.
 inline std::string failureOf(const std::function<void()>& act)
 {
-    try {
-        act();
-    } catch (const std::exception& e) {
-        return e.what();
-    }
+    try { act(); } catch (const std::exception& e) { return e.what(); }
     return "";
 }
 
@@ -54,11 +50,7 @@ public:
             throw std::runtime_error("cannot make a test folder in " + name);
         m_path = name;
     }
-    ~TempDir()
-    {
-        std::error_code ec;
-        std::filesystem::remove_all(m_path, ec);
-    }
+    ~TempDir() { std::error_code ec; std::filesystem::remove_all(m_path, ec); }
     TempDir(const TempDir&) = delete;
     TempDir& operator=(const TempDir&) = delete;
 

@@ -30,9 +30,11 @@ TEST(BackupHistory, halfWrittenOrDamagedEntriesAreLeftOut)
         {"a letter after the path length", std::string(good).insert(pathAt - 1, "x")},
         {"no mark at the start", good.substr(1)},
     };
+    const std::string unreadable = "Der Eintrag \u201E" + entries[0].file.string() + "\u201C im Backup-Verlauf kann nicht gelesen werden.";
     for (const auto& [name, bytes] : damaged) {
         testing::writeBytes(entries[0].file, bytes);
         EXPECT_TRUE(history.entries().empty()) << name;
+        EXPECT_EQ(testing::failureOf([&] { BackupHistory::contentOf(entries[0]); }), unreadable) << name;
     }
 }
 
