@@ -1,5 +1,6 @@
 #include "app/MainWindow.h"
 #include "app/SplashWindow.h"
+#include "support/FileBytes.h"
 #include "support/ScriptedDialogs.h"
 #include "wizard/pages/Wizard.h"
 #include "wizard/pages/WizardPage.h"
@@ -71,13 +72,11 @@ int main(int argc, char* argv[])
 {
     // The second screen's doubled dots per inch give it a scale of 2.
     QTemporaryDir folder;
-    QFile screens(folder.filePath(QStringLiteral("screens.json")));
-    if (!screens.open(QIODevice::WriteOnly)
-        || screens.write(R"({"screens": [{"name": "netbook", "width": 1024, "height": 600},
-            {"name": "scaled", "x": 1024, "width": 1366, "height": 768, "logicalDpi": 192}]})") < 0)
+    const QString screens = folder.filePath(QStringLiteral("screens.json"));
+    if (!test::writeBytes(screens, R"({"screens": [{"name": "netbook", "width": 1024, "height": 600},
+            {"name": "scaled", "x": 1024, "width": 1366, "height": 768, "logicalDpi": 192}]})"))
         return 2;
-    screens.close();
-    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + screens.fileName().toLocal8Bit());
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + QFile::encodeName(screens));
     QApplication app(argc, argv);
     ScreenFitTest test;
     return QTest::qExec(&test, argc, argv);
