@@ -27,9 +27,8 @@ QPair<int, QString> run(const QString& program, const QStringList& arguments)
 
 } // namespace
 
-// Installs the build this test belongs to into a fresh prefix, as a user or
-// a package would, and checks what the desktop finds there. The program
-// must have been built first (the README's test command builds everything).
+// Installs this build into a fresh prefix, as a user or a package would, and checks what the
+// desktop finds there. The program must have been built first (the README's test command does).
 class InstallTest : public QObject {
     Q_OBJECT
 private slots:
@@ -45,8 +44,7 @@ private slots:
         QVERIFY2(code == 0, qPrintable(output));
         QCOMPARE(readBytes(prefix.filePath(QStringLiteral("bin/quorvix"))), readBytes(build.filePath(QStringLiteral("src/quorvix"))));
 
-        // The menu entry passes the validator without even a hint, starts
-        // the installed program and names an icon the theme folders hold.
+        // The menu entry passes the validator silently and names the program and an icon it has.
         const QString entryFile = prefix.filePath(QStringLiteral("share/applications/quorvix.desktop"));
         const QString validator = QStandardPaths::findExecutable(QStringLiteral("desktop-file-validate"));
         QVERIFY2(!validator.isEmpty(), "desktop-file-validate (desktop-file-utils) is installed");

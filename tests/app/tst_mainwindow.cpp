@@ -135,16 +135,13 @@ private slots:
         QtUserDialogs real;
         QString shownFolder;
         QTimer::singleShot(0, run.form.get(), [&] {
-            for (QWidget* window : QApplication::topLevelWidgets()) {
-                auto* dialog = qobject_cast<QFileDialog*>(window);
-                if (!dialog || dialog->objectName() != QStringLiteral("CDConfig") || !dialog->isVisible())
-                    continue;
-                shownFolder = dialog->directory().absolutePath();
-                QVERIFY(dialog->fileMode() == QFileDialog::AnyFile && dialog->width() >= 800);
-                auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-                name->setText(QStringLiteral("userconfig.cfg"));
-                QTest::keyClick(name, Qt::Key_Return);
-            }
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            shownFolder = dialog->directory().absolutePath();
+            QVERIFY(dialog->objectName() == QStringLiteral("CDConfig") && dialog->fileMode() == QFileDialog::AnyFile
+                    && dialog->width() >= 800);
+            auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            name->setText(QStringLiteral("userconfig.cfg"));
+            QTest::keyClick(name, Qt::Key_Return);
         });
         QCOMPARE(real.openFileName(run.form.get(), QStringLiteral("Alte Config laden"), QStringLiteral("*.cfg"),
                                    game + QStringLiteral("/Config")),
@@ -229,7 +226,6 @@ private slots:
         run.open(std::nullopt); // a cancel keeps the file, and the dialog starts from it
         QCOMPARE(run.dialogs.fileDialogs.last().preset, file);
         QCOMPARE(run.rtb()->toPlainText(), shown);
-        QCOMPARE(run.list()->item(0)->text(), QStringLiteral("bind \"w\" \"+forward\""));
         // A folder chosen as file keeps both views; a file not there yet is a new, empty config.
         QDir(run.dir.path()).mkdir(QStringLiteral("folder.cfg"));
         run.open(run.path(QStringLiteral("folder.cfg")));
@@ -377,9 +373,6 @@ private slots:
         QCOMPARE(run.last().text, kMade);
         QCOMPARE(readBytes(file), golden);
         QVERIFY(isMarkedReadOnly(toFsPath(file)));
-        run.erstelleConfig();
-        QCOMPARE(run.last().text, kOnlyOnce);
-        QVERIFY(run.list()->isHidden());
         // The made file is read-only, so "Neue Config" refuses; loaded, it is unmarked but not made again.
         run.neueConfig(QMessageBox::No);
         QCOMPARE(run.last().text, kCannotCreate);
@@ -389,6 +382,7 @@ private slots:
         QCOMPARE(passWizardAsLeft(run.form->wizard()), 0);
         run.erstelleConfig();
         QCOMPARE(run.last().text, kOnlyOnce);
+        QVERIFY2(run.list()->isHidden(), "the refusal hides the list");
         QCOMPARE(readBytes(file), golden);
     }
 

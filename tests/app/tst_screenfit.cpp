@@ -56,8 +56,7 @@ private slots:
             form1.wizard().showPage(window.toInt());
             shown = form1.wizard().page(window.toInt());
         }
-        // A window manager may place a new window by rules of its own,
-        // here half off the screen: the window is put back on it.
+        // Placed half off the screen, as a window manager may do, the window is put back on it.
         const QRect area = on->availableGeometry();
         shown->move(area.bottomRight() - QPoint(40, 40));
         QVERIFY(QTest::qWaitForWindowExposed(shown));

@@ -46,8 +46,7 @@ private slots:
         qDeleteAll(windowsNamed<SplashWindow>("start"));
     }
 
-    // The logo is our JPEG, drawn anew at twice the size for dense screens
-    // rather than blown up from the small one.
+    // The logo is our JPEG, drawn anew at twice the size for dense screens, not blown up.
     void iconAndLogoAreOursAndTheLogoSharpOnDenseScreens()
     {
         QCOMPARE(applicationIcon().pixmap(QSize(256, 256)).size(), QSize(256, 256));
@@ -74,8 +73,7 @@ private slots:
         steps.makeMainWindow = [&made](UserDialogs& d) { ++made; return createMainWindow(d); };
         QPointer<SplashWindow> splash = new SplashWindow(dialogs, steps);
         QSignalSpy shown(splash.data(), &SplashWindow::mainWindowShown);
-        QCOMPARE(tmrSTART(splash)->interval(), 1000);
-        QVERIFY2(tmrSTART(splash)->isActive(), "the timer runs from the moment the window is made");
+        QVERIFY2(tmrSTART(splash)->isActive() && tmrSTART(splash)->interval() == 1000, "it ticks from the start, each second");
         QString seen;
         dialogs.whileMessageOpen = [&](const QString&) {
             const auto windows = windowsNamed<MainWindow>("Form1");
@@ -83,9 +81,8 @@ private slots:
                        .arg(windows.size() == 1 && !windows.front()->isVisible())
                        .arg(splash && splash->isVisible())
                        .arg(splash && !tmrSTART(splash)->isActive());
-            // The user reads the box for a while, and tries to close the
-            // splash meanwhile; a ticking timer would start a second load
-            // now, and a closed splash would be gone under the running tick.
+            // The user reads the box and tries to close the splash: a ticking timer would load
+            // again now, and a closed splash would be gone under the running tick.
             splash->close();
             seen += QStringLiteral(", still up %1").arg(splash && splash->isVisible());
             QTest::qWait(100);
@@ -105,8 +102,7 @@ private slots:
         QTRY_VERIFY2(splash.isNull(), "the splash is closed and gone");
     }
 
-    // Registration failing ends with 1; no window left open may keep a
-    // program without main window alive.
+    // Registration failing ends with 1; no window left open keeps the program alive.
     void runEndsWithTheRightExitCode()
     {
         for (const char* leftOpen : {"registration fails", "nothing", "mnuInfo", "page"}) {

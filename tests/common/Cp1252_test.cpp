@@ -5,9 +5,8 @@
 namespace quorvix {
 namespace {
 
-// Every byte decodes and encodes back: ASCII and the Latin-1 half as
-// themselves, 0x80 to 0x9F as the code page has them, its five undefined
-// bytes as their own C1 controls. The UTF-16 form says the same.
+// Every byte decodes and encodes back; the code page's five undefined bytes as their own C1
+// controls. The UTF-16 form says the same.
 TEST(Cp1252, decodesEveryByteAndEncodesItBack)
 {
     std::string all, expected;

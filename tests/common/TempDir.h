@@ -39,8 +39,7 @@ inline std::string failureOf(const std::function<void()>& act)
 // Root may write where the player could not, and may give files away.
 inline bool runningAsRoot() { return ::geteuid() == 0; }
 
-// A fresh folder under the system's temporary folder, removed with all it
-// holds when the test ends.
+// A fresh folder under the system's temporary folder, removed with all it holds at the end.
 class TempDir {
 public:
     TempDir()
@@ -57,8 +56,7 @@ public:
     const std::filesystem::path& path() const { return m_path; }
     std::filesystem::path operator/(std::string_view name) const { return m_path / name; }
 
-    // Everything below the folder by relative path, files with their bytes:
-    // a failed operation must leave this exactly as it was.
+    // Everything below by relative path, files with their bytes: what a failure must leave as it was.
     std::map<std::string, std::string> contents() const
     {
         std::map<std::string, std::string> all;

@@ -13,14 +13,11 @@ using testing::TempDir;
 
 std::string header(const std::string& dateLine)
 {
-    return "*******************************************\r\n"
-           "**************Config Backup****************\r\n"
-           "*******************************************\r\n"
-           "\r\n" + dateLine + "\r\n\r\n\r\n";
+    const std::string stars(43, '*');
+    return stars + "\r\n**************Config Backup****************\r\n" + stars + "\r\n\r\n" + dateLine + "\r\n\r\n\r\n";
 }
 
-// The file is written through the same replace as the config, each time in
-// place of an older, longer backup.
+// Written through the same replace as the config, each time over an older, longer backup.
 TEST(Backup, bannerDateLineTwoEmptyLinesThenTheOldLinesAsRead)
 {
     struct Case { const char* name; BackupStamp stamp; const char* date; RawLines lines; std::string tail; };
@@ -43,8 +40,7 @@ TEST(Backup, bannerDateLineTwoEmptyLinesThenTheOldLinesAsRead)
     }
 }
 
-// An entry a killed program left half written, or one damaged since, is no
-// entry: restoring it would put wrong bytes in place of a config.
+// A half written or damaged entry is none: restoring it would put wrong bytes in place of a config.
 TEST(BackupHistory, halfWrittenOrDamagedEntriesAreLeftOut)
 {
     TempDir dir;

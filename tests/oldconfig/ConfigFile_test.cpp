@@ -73,8 +73,7 @@ TEST(ConfigFile, obstaclesAreNamedAndAFailedMakeChangesNothing)
     const auto replace = [root = dir.path()](std::function<void(const fs::path&)> last) {
         return [=] { replaceFileAtomically(root / "config.cfg", writeThreeLines, last); };
     };
-    // A short file stays in memory until the close, a long one fails while
-    // it is written; both must come out as an error, not a short file.
+    // A short file fails at the close, a long one while written: both are errors, not short files.
     const auto fillFullDisk = [](int lines) {
         return [=] {
             FileLineOutput out("/dev/full", FileLineOutput::Open::Overwrite);
@@ -126,10 +125,8 @@ TEST(ConfigFile, obstaclesAreNamedAndAFailedMakeChangesNothing)
         EXPECT_EQ(dir.contents(), before) << name;
     }
 
-    // A replace through a link keeps the link, the owner and the
-    // permissions. Temporary files of a killed make go; a fresh one may be
-    // another program's at work and stays, as does anything of another
-    // pattern.
+    // A replace through a link keeps link, owner and permissions. A killed make's temporary files go;
+    // a fresh one may be another program's at work and stays, as does anything of another pattern.
     Contents after = before;
     for (const char* name : {".config.cfg.0123456789ab.tmp", ".x.cfg.fedcba987654.tmp", ".y.cfg.0123.tmp"}) {
         writeBytes(dir / name, "left");
@@ -153,13 +150,11 @@ TEST(ConfigFile, obstaclesAreNamedAndAFailedMakeChangesNothing)
     EXPECT_EQ(st.st_mode & 0777, 0640u);
 }
 
-// The generated lines, then the old bind lines, each with CR LF, the file
-// read back and marked read-only for everyone; clearing the mark gives only
-// the owner write access back.
+// The generated lines, then the old bind lines, each with CR LF, marked read-only for everyone;
+// clearing the mark gives only the owner write access back.
 TEST(MakeConfig, generatedLinesThenBindLinesReadBackAndMarkedReadOnly)
 {
-    // Every byte but the line ends in bind lines between other lines, with
-    // LF-only, CR-only and CR LF endings; and more lines than a 16-bit count.
+    // Every byte but the line ends in binds among other lines, any line end; more lines than 16 bits count.
     std::string everyByte, everyByteBinds, many;
     for (int b = 0; b < 256; ++b) {
         const std::string line = "bind \"" + std::string(1, static_cast<char>(b)) + "\" \"say\"";
@@ -200,8 +195,7 @@ TEST(MakeConfig, generatedLinesThenBindLinesReadBackAndMarkedReadOnly)
     EXPECT_EQ(entryCountText(40003), "40003 Eintr\xC3\xA4ge in der neuen Config");
 }
 
-// A run may only replace the file its working list was read from; a new
-// config only where it was chosen as new.
+// A run may only replace the file its working list was read from, or a new file where it was chosen.
 TEST(LoadedConfig, aRunStartsOnlyOnTheFileItsListBelongsTo)
 {
     TempDir dir;

@@ -8,9 +8,8 @@
 namespace quorvix {
 namespace {
 
-// A player's config: binds, the words "unbind" and "Bind", comments,
-// aliases, values the new config sets again and values it does not, and a
-// last line without line end.
+// Binds, "unbind" and "Bind", comments, aliases, values the new config sets again and values it
+// does not, and a last line without line end.
 const std::string kPlayersConfig =
     "// mein config\r\nbind \"w\" \"+forward\"\r\nalias +jt \"+jump;+duck\"\r\n\tFPS_MAX \"72\"\r\n\r\n"
     "cl_crosshair_color \"50 250 50\"\r\nBind \"x\" \"slot1\"\r\n\"hud_fastswitch\" \"1\"\r\nunbindall\r\n"
@@ -32,8 +31,7 @@ TEST(Preview, marksEveryLineAndListsTheLostSettings)
     marks.insert(marks.end(), 3, C);
     EXPECT_EQ(preview.newMarks, marks);
     EXPECT_EQ(RawLines(preview.newLines.end() - 3, preview.newLines.end()), (RawLines{old[1], old[8], old[10]}));
-    // fps_max and hud_fastswitch are set again (any case, quoted or not);
-    // comments and empty lines set nothing.
+    // fps_max and hud_fastswitch are set again (any case, quoted or not); comments set nothing.
     EXPECT_EQ(preview.lost, (std::vector<std::size_t>{2, 5, 6, 9}));
 }
 

@@ -48,15 +48,13 @@ TEST(SteamLibraries, gameFolderIsFoundInTheFirstLibraryThatHasIt)
     const std::string native = ".local/share/Steam";
     const std::string flatpak = ".var/app/com.valvesoftware.Steam/.local/share/Steam";
     const std::string game = "steamapps/common/Half-Life/cstrike";
-    // Folders below the fake home ("extra/..." stands for a Steam folder
-    // found elsewhere), a file in one of them with its text ("@" becomes the
-    // home path).
+    // Folders below the fake home ("extra/" is a Steam folder found elsewhere), a file in one of
+    // them with its text ("@" becomes the home path).
     struct Case { const char* name; std::vector<std::string> folders; std::pair<std::string, std::string> file;
                   std::string found; };
     const auto list = [](std::initializer_list<const char*> paths) {
         std::string vdf = "\"libraryfolders\"\n{\n";
-        int n = 0;
-        for (const char* path : paths)
+        for (int n = 0; const char* path : paths)
             vdf += "\t\"" + std::to_string(n++) + "\" { \"path\" \"@/" + path + "\" }\n";
         return vdf + "}\n";
     };

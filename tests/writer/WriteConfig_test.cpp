@@ -1,9 +1,6 @@
-// Whole generated configs compared byte for byte with files kept in
-// tests/data/writer: every literal, the order of the sections and the code
-// page show up there. answers.txt names the answers behind each of them and
-// lists, for single answers on a fresh record, exactly the lines they take
-// out of the fresh config and put in, so two choices or two typed values
-// swapped anywhere show up too.
+// Whole configs compared byte for byte with files in tests/data/writer; answers.txt names the
+// answers behind each and, for single answers on a fresh record, exactly the lines they take out
+// and put in, so two choices or typed values swapped anywhere show up.
 
 #include "writer/WriteConfig.h"
 
@@ -23,10 +20,7 @@ namespace {
 using testing::kAllFlags;
 using testing::kAllTexts;
 
-std::string golden(const std::string& name)
-{
-    return readFileBytes(std::filesystem::path(QUORVIX_TEST_DATA) / "writer" / name);
-}
+std::string golden(const std::string& name) { return readFileBytes(std::filesystem::path(QUORVIX_TEST_DATA) / "writer" / name); }
 
 std::string configBytes(const Settings& s)
 {
@@ -55,8 +49,7 @@ Settings answered(const std::string& answers)
     return s;
 }
 
-// The block between the longest common start and end, "-" for the fresh
-// config's lines, "+" for the new ones.
+// The block between the longest common start and end: "-" fresh config lines, "+" new ones.
 std::string changes(const Settings& s)
 {
     const RawLines from = splitLines(decodeCp1252(configBytes(Settings{})));
