@@ -33,10 +33,8 @@ TEST(Preview, marksEveryLineAndListsTheLostSettings)
     EXPECT_EQ(RawLines(preview.newLines.end() - 3, preview.newLines.end()), (RawLines{old[1], old[8], old[10]}));
     // fps_max and hud_fastswitch are set again (any case, quoted or not); comments set nothing.
     EXPECT_EQ(preview.lost, (std::vector<std::size_t>{2, 5, 6, 9}));
-}
 
-TEST(Preview, settingNameIsTheFirstWordAsTheConsoleReadsIt)
-{
+    // A setting's name is the first word as the console reads it.
     const std::pair<std::string_view, std::string_view> cases[] = {
         {"fps_max \"100\"", "fps_max"}, {" \t sensitivity 2", "sensitivity"}, {"\"name\" \"x y\"", "name"},
         {"developer;echo hi", "developer"}, {"echo\"hi\"", "echo"}, {"// fps_max 100", ""},
