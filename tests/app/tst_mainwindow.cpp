@@ -77,12 +77,9 @@ struct Run {
     void load(std::optional<QString> file) { dialogs.chosenFiles.push_back(std::move(file)); form->Form_Load(); }
     void open(std::optional<QString> file) { dialogs.chosenFiles.push_back(std::move(file)); trigger("mnuOpen"); }
     void trigger(const char* action) { form->findChild<QAction*>(action)->trigger(); }
-    void neueConfig(QMessageBox::StandardButton backup)
-    {
-        dialogs.answers.push_back(backup);
-        click(form->findChild<QPushButton*>(QStringLiteral("cmdCfgNeu")));
-    }
-    void erstelleConfig() { click(form->findChild<QPushButton*>(QStringLiteral("cmdMakeCFG"))); }
+    void neueConfig(QMessageBox::StandardButton backup) { dialogs.answers.push_back(backup); click(button("cmdCfgNeu")); }
+    void erstelleConfig() { click(button("cmdMakeCFG")); }
+    QPushButton* button(const char* name) const { return form->findChild<QPushButton*>(name); }
 
     QTextEdit* rtb() const { return form->findChild<QTextEdit*>(QStringLiteral("RTB")); }
     QListWidget* list() const { return form->findChild<QListWidget*>(QStringLiteral("lstConfig")); }
@@ -110,7 +107,7 @@ private slots:
 
     // Until a file is chosen the dialog starts in the game's folder, where the real dialog takes a new
     // name. Cancelled, the load step keeps its name: at first "Config", made in the current folder.
-    void loadStepDialogs()
+    void loadStepAndRealDialogs()
     {
         QTemporaryDir home;
         const QString game = home.filePath(QStringLiteral(".steam/steam/steamapps/common/Half-Life/cstrike"));
@@ -125,7 +122,6 @@ private slots:
         const auto& dialog = run.dialogs.fileDialogs.last();
         QCOMPARE(dialog.title + dialog.filter + dialog.preset, "Alte Config laden*.cfg" + game + "/Config");
         QCOMPARE(run.form->chosenPath(), QStringLiteral("Config"));
-        QVERIFY(run.rtb()->document()->isEmpty() && run.list()->count() == 0);
         run.neueConfig(QMessageBox::No);
         QCOMPARE(runWizardToEnd(run.form->wizard(), QStringLiteral("Ann")), 0);
         run.erstelleConfig();
@@ -147,6 +143,11 @@ private slots:
                                    game + QStringLiteral("/Config")),
                  std::optional<QString>(game + QStringLiteral("/userconfig.cfg")));
         QCOMPARE(shownFolder, game);
+        // The real message boxes answer in German.
+        QVERIFY(installGermanTranslation(*QCoreApplication::instance()));
+        QMessageBox box(QMessageBox::NoIcon, {}, {}, QMessageBox::Yes | QMessageBox::No);
+        QCOMPARE(box.button(QMessageBox::Yes)->text().remove(QLatin1Char('&')), QStringLiteral("Ja"));
+        QCOMPARE(box.button(QMessageBox::No)->text().remove(QLatin1Char('&')), QStringLiteral("Nein"));
     }
 
     // The about window is made once, shown again, made anew after closing. Menu items and its
@@ -163,8 +164,7 @@ private slots:
         QVERIFY(first->width() > QFontMetrics(titleFont).horizontalAdvance(first->windowTitle()) + 100);
         first->hide();
         run.trigger("mnuInfo");
-        QCOMPARE(aboutWindows(run.form.get()), QList<InfoWindow*>{first.data()});
-        QVERIFY(first->isVisible());
+        QVERIFY(aboutWindows(run.form.get()) == QList<InfoWindow*>{first.data()} && first->isVisible());
         // The disclaimer reads as it stands in its file; more than fits, so it scrolls.
         const QString disclaimer = note(first)->toPlainText();
         QCOMPARE(disclaimer, QString::fromUtf8(testData(QStringLiteral("app/disclaimer.txt"))));
@@ -357,12 +357,11 @@ private slots:
             QVERIFY(run.page(n)->windowHandle()->transientParent() == run.form->windowHandle()
                     && run.page(n)->size() == run.page(1)->size());
         // A value the code page cannot hold fails the write half way, as a full disk would.
-        auto* make = run.form->findChild<QPushButton*>(QStringLiteral("cmdMakeCFG"));
+        QPushButton* make = run.button("cmdMakeCFG");
         QVERIFY(make->isDefault() && run.form->focusWidget() == make);
         const std::string gamma = std::exchange(run.form->settings().CfgGamma, "2\u2192");
         QTest::keyClick(make, Qt::Key_Return);
-        QCOMPARE(run.last().icon, QMessageBox::Critical);
-        QVERIFY(run.last().text.contains(QStringLiteral("unverändert")));
+        QVERIFY(run.last().icon == QMessageBox::Critical && run.last().text.contains(QStringLiteral("unverändert")));
         QVERIFY(run.list()->isHidden() && run.form->findChild<QLabel*>("lblCfg")->text().isEmpty());
         QCOMPARE(readBytes(file), old);
         QVERIFY(!isMarkedReadOnly(toFsPath(file))
@@ -489,14 +488,6 @@ private slots:
             // The user folder is made only when it is needed.
             QCOMPARE(QDir(dir.filePath(user)).exists(), expected == user);
         }
-    }
-
-    void standardButtonsSpeakGerman()
-    {
-        QVERIFY(installGermanTranslation(*QCoreApplication::instance()));
-        QMessageBox box(QMessageBox::NoIcon, {}, {}, QMessageBox::Yes | QMessageBox::No);
-        QCOMPARE(box.button(QMessageBox::Yes)->text().remove(QLatin1Char('&')), QStringLiteral("Ja"));
-        QCOMPARE(box.button(QMessageBox::No)->text().remove(QLatin1Char('&')), QStringLiteral("Nein"));
     }
 };
 

@@ -37,10 +37,8 @@ TEST(SteamLibraries, libraryListReadsBothLayoutsAndRefusesBrokenText)
         {"nesting past any real file", "libraryfolders { 1 /x k {" + nested + "} }", {}},
         {"nesting as deep as it may be", "libraryfolders { 1 /x " + nested + " }", {"/x"}},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        EXPECT_EQ(libraryFolders(c.vdf), c.folders);
-    }
+    for (const auto& c : cases)
+        EXPECT_EQ(libraryFolders(c.vdf), c.folders) << c.name;
 }
 
 TEST(SteamLibraries, gameFolderIsFoundInTheFirstLibraryThatHasIt)
@@ -80,12 +78,11 @@ TEST(SteamLibraries, gameFolderIsFoundInTheFirstLibraryThatHasIt)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         TempDir home;
-        const std::string at = home.path().generic_string();
         for (const auto& folder : c.folders)
             fs::create_directories(home / folder);
         if (auto [file, text] = c.file; !file.empty()) {
             for (auto pos = text.find('@'); pos != std::string::npos; pos = text.find('@'))
-                text.replace(pos, 1, at);
+                text.replace(pos, 1, home.path().generic_string());
             fs::create_directories((home / file).parent_path());
             testing::writeBytes(home / file, text);
         }
