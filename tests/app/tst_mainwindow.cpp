@@ -80,6 +80,7 @@ struct Run {
     void neueConfig(QMessageBox::StandardButton backup) { dialogs.answers.push_back(backup); click(button("cmdCfgNeu")); }
     void erstelleConfig() { click(button("cmdMakeCFG")); }
     QPushButton* button(const char* name) const { return form->findChild<QPushButton*>(name); }
+    QWidget* restoreWindow() { trigger("mnuRestore"); return form->findChild<QWidget*>(QStringLiteral("frmRestore")); }
 
     QTextEdit* rtb() const { return form->findChild<QTextEdit*>(QStringLiteral("RTB")); }
     QListWidget* list() const { return form->findChild<QListWidget*>(QStringLiteral("lstConfig")); }
@@ -175,10 +176,9 @@ private slots:
         QTest::keyClick(first, Qt::Key_Escape);
         QTRY_VERIFY(first.isNull());
         run.trigger("mnuInfo");
-        InfoWindow* info = aboutWindows(run.form.get()).value(0);
         QCOMPARE(aboutWindows(run.form.get()).size(), 1);
-        QCOMPARE(note(info)->toPlainText(), disclaimer);
-        QVERIFY(QTest::qWaitForWindowExposed(info));
+        InfoWindow* info = aboutWindows(run.form.get()).front();
+        QVERIFY(note(info)->toPlainText() == disclaimer && QTest::qWaitForWindowExposed(info));
         const QUrl product(address::kProductPage), partner(address::kPartnerPage), channel(address::kChatChannel);
         const struct { const char* name; int key; QUrl address; } links[] = { // key -1: a menu item, 0: a click
             {"mnuQuorvixhp", -1, product}, {"mnuTandrelhp", -1, partner}, {"mnuChannel", -1, channel},
@@ -391,8 +391,7 @@ private slots:
         const QByteArray mine = "// mine " + QByteArray(300, '-');
         const QByteArray original = mine + "\r\nbind \"q\" \"+use\"\n";
         const QString file = run.place(QStringLiteral("config.cfg"), original);
-        run.trigger("mnuRestore");
-        auto* window = run.form->findChild<QWidget*>(QStringLiteral("frmRestore"));
+        QWidget* window = run.restoreWindow();
         for (const char* button : {"cmdRestoreOriginal", "cmdRestoreTo"})
             QVERIFY2(!window->findChild<QPushButton*>(button)->isEnabled(), "nothing kept yet");
         // Two program runs with "Ja", a third with "Nein".
@@ -405,8 +404,7 @@ private slots:
             QCOMPARE(run.last().text, kMade);
         }
         const QByteArray third = readBytes(file);
-        run.trigger("mnuRestore");
-        window = run.form->findChild<QWidget*>(QStringLiteral("frmRestore"));
+        window = run.restoreWindow();
         auto* entries = window->findChild<QListWidget*>(QStringLiteral("lstVerlauf"));
         QCOMPARE(entries->count(), 3);
         QCOMPARE(entries->item(2)->text(), QStringLiteral("06.12.2026 16:05:09 – %1 – 2 Zeilen").arg(file));

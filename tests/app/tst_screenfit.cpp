@@ -46,16 +46,15 @@ private slots:
         form1.setBackupFolder(backups.path());
         if (window == QLatin1String("Info") || window == QLatin1String("frmRestore")) {
             form1.findChild<QAction*>(window == QLatin1String("Info") ? "mnuInfo" : "mnuRestore")->trigger();
-            shown = form1.findChild<QWidget*>(window);
         } else if (window == QLatin1String("frmVorschau")) {
             form1.Form_Load(); // dialog cancelled: the preset name, a new config
             form1.settings().WizardDone = 1;
             form1.mnuVorschau_Click();
-            shown = form1.findChild<QWidget*>(window);
         } else if (window.toInt() > 0) {
             form1.wizard().showPage(window.toInt());
-            shown = form1.wizard().page(window.toInt());
         }
+        if (QWidget* asked = window.toInt() > 0 ? form1.wizard().page(window.toInt()) : form1.findChild<QWidget*>(window))
+            shown = asked; // Form1 and the splash are no child windows
         // Placed half off the screen, as a window manager may do, the window is put back on it.
         const QRect area = on->availableGeometry();
         shown->move(area.bottomRight() - QPoint(40, 40));

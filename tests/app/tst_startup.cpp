@@ -91,8 +91,7 @@ private slots:
         QCOMPARE(seen, QStringLiteral("Form1 hidden 1, splash up 1, timer off 1, still up 1"));
         QCOMPARE(dialogs.texts(), QStringList{kLoadMessage});
         auto* form1 = shown.front().front().value<MainWindow*>();
-        QCOMPARE(windowsNamed<MainWindow>("Form1"), QList<MainWindow*>{form1});
-        QVERIFY(form1->isVisible());
+        QVERIFY(windowsNamed<MainWindow>("Form1") == QList<MainWindow*>{form1} && form1->isVisible());
         QCOMPARE(form1->findChild<QTextEdit*>(QStringLiteral("RTB"))->toPlainText(),
                  QStringLiteral("name = \"Player\"\ncl_updaterate = \"101\"\n"));
         QTRY_VERIFY2(splash.isNull(), "the splash is closed and gone");

@@ -24,8 +24,7 @@ TEST(Preview, marksEveryLineAndListsTheLostSettings)
 
     EXPECT_EQ(preview.oldMarks, (std::vector<LineMark>{D, C, D, D, D, D, D, D, C, D, C}));
     EXPECT_EQ(preview.carriedFrom, (std::vector<std::size_t>{1, 8, 10}));
-    EXPECT_EQ(preview.carried(), 3u);
-    EXPECT_EQ(preview.dropped(), 8u);
+    EXPECT_EQ(std::pair(preview.carried(), preview.dropped()), std::pair(std::size_t{3}, std::size_t{8}));
     ASSERT_EQ(preview.generated + 3, preview.newLines.size());
     std::vector<LineMark> marks(preview.generated, LineMark::New);
     marks.insert(marks.end(), 3, C);
