@@ -27,44 +27,36 @@ QPair<int, QString> run(const QString& program, const QStringList& arguments)
 
 } // namespace
 
-// Installs the build this test belongs to into a fresh prefix, as a user or
-// a package would, and checks what the desktop finds there. The program
-// must have been built first (the README's test command builds everything).
+// Installs this build into a fresh prefix, as a user or a package would, and checks what the
+// desktop finds there. The program must have been built first (the README's test command does).
 class InstallTest : public QObject {
     Q_OBJECT
-    QTemporaryDir m_prefix;
-
-    QString installed(const QString& path) const { return m_prefix.filePath(path); }
-
 private slots:
     void installedFilesServeTheDesktop()
     {
+        QTemporaryDir prefix;
         QDir build(QCoreApplication::applicationDirPath());
         while (!build.exists(QStringLiteral("CMakeCache.txt")))
             QVERIFY2(build.cdUp(), "the test runs inside a CMake build folder");
         const QString cache = QString::fromUtf8(readBytes(build.filePath(QStringLiteral("CMakeCache.txt"))));
         const QString cmake = cache.section(QStringLiteral("CMAKE_COMMAND:INTERNAL="), 1).section(QLatin1Char('\n'), 0, 0);
-        const auto [code, output] = run(cmake, {"--install", build.path(), "--prefix", m_prefix.path()});
+        const auto [code, output] = run(cmake, {"--install", build.path(), "--prefix", prefix.path()});
         QVERIFY2(code == 0, qPrintable(output));
+        QCOMPARE(readBytes(prefix.filePath(QStringLiteral("bin/quorvix"))), readBytes(build.filePath(QStringLiteral("src/quorvix"))));
 
-        QVERIFY(QFileInfo(installed(QStringLiteral("bin/quorvix"))).isExecutable());
-        QCOMPARE(readBytes(installed(QStringLiteral("bin/quorvix"))), readBytes(build.filePath(QStringLiteral("src/quorvix"))));
-
-        // The menu entry passes the validator without even a hint, starts
-        // the installed program and names an icon the theme folders hold.
-        const QString entryFile = installed(QStringLiteral("share/applications/quorvix.desktop"));
+        // The menu entry passes the validator silently and names the program and an icon it has.
+        const QString entryFile = prefix.filePath(QStringLiteral("share/applications/quorvix.desktop"));
         const QString validator = QStandardPaths::findExecutable(QStringLiteral("desktop-file-validate"));
         QVERIFY2(!validator.isEmpty(), "desktop-file-validate (desktop-file-utils) is installed");
         QCOMPARE(run(validator, {entryFile}), (QPair<int, QString>{0, QString()}));
         QSettings entry(entryFile, QSettings::IniFormat);
         entry.beginGroup(QStringLiteral("Desktop Entry"));
         const QString program = entry.value(QStringLiteral("Exec")).toString().section(QLatin1Char(' '), 0, 0);
-        QVERIFY2(QFileInfo(installed(QStringLiteral("bin/") + program)).isExecutable(), qPrintable(program));
-        const QString icon = entry.value(QStringLiteral("Icon")).toString();
-        QImageReader png(installed(QStringLiteral("share/icons/hicolor/256x256/apps/%1.png").arg(icon)));
-        QCOMPARE(png.size(), QSize(256, 256));
-        QVERIFY(png.read().hasAlphaChannel());
-        const QByteArray svg = readBytes(installed(QStringLiteral("share/icons/hicolor/scalable/apps/%1.svg").arg(icon)));
+        QVERIFY2(QFileInfo(prefix.filePath(QStringLiteral("bin/") + program)).isExecutable(), qPrintable(program));
+        const QString icon = prefix.filePath(QStringLiteral("share/icons/hicolor/%1/apps/") + entry.value(QStringLiteral("Icon")).toString());
+        QImageReader png(icon.arg(QStringLiteral("256x256")) + QStringLiteral(".png"));
+        QVERIFY(png.size() == QSize(256, 256) && png.read().hasAlphaChannel());
+        const QByteArray svg = readBytes(icon.arg(QStringLiteral("scalable")) + QStringLiteral(".svg"));
         QVERIFY(svg.contains("<svg") && svg.contains("viewBox=\"0 0 256 256\""));
     }
 };

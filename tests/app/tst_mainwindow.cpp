@@ -27,8 +27,6 @@
 #include <QTextEdit>
 #include <QTimer>
 
-#include <memory>
-
 #include <sys/fsuid.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -47,31 +45,22 @@ const QString kWizardFirst = QStringLiteral("Drücke zuerst auf Neue Config!");
 const QString kOnlyOnce = QStringLiteral("Du darfst nur 1 mal die Config erstellen!");
 const QString kMade = QStringLiteral("Die neue Config ist erstellt worden.Du kannst sofort mit spielen anfangen.");
 const QString kRefused = QStringLiteral("Es wurde keine neue Config begonnen:\n");
-const QString kNotLoaded = kRefused + QStringLiteral("Die Config „%1“ ist nicht geladen. Lade sie zuerst mit "
-    "„Öffnen“ im Menü „Datei“; es wurde nichts geschrieben und kein Backup erstellt.");
-const QString kNotRegular = kRefused + QStringLiteral("„%1“ ist keine normale Datei und wird weder gelesen noch ersetzt.");
 const QDateTime kBackupTime(QDate(2026, 12, 6), QTime(16, 5, 9));
 
-// Root reads every file; while this lives, file access is checked as for
-// an ordinary player.
+// Root reads every file; while this lives, access is checked as for a player.
 struct AsPlayer {
     const bool root;
     explicit AsPlayer(bool on) : root(on && ::geteuid() == 0) { if (root) { ::setfsgid(65534); ::setfsuid(65534); } }
     ~AsPlayer() { if (root) { ::setfsuid(0); ::setfsgid(0); } }
 };
 
-// One program run on a temporary folder: the main window with scripted
-// dialogs, a backup folder of its own and a fixed clock.
+// One program run on a temporary folder with its own backup folder and a fixed clock.
 struct Run {
     QTemporaryDir dir;
     ScriptedDialogs dialogs;
     std::unique_ptr<MainWindow> form;
 
-    Run()
-    {
-        QDir(dir.path()).mkdir(QStringLiteral("backup"));
-        restart();
-    }
+    Run() { QDir(dir.path()).mkdir(QStringLiteral("backup")); restart(); }
     // A new program run on the same folders.
     void restart()
     {
@@ -82,34 +71,15 @@ struct Run {
         form->show();
     }
     QString path(const QString& name) const { return dir.filePath(name); }
-    QString place(const QString& name, const QByteArray& bytes) const
-    {
-        writeBytes(path(name), bytes);
-        return path(name);
-    }
-    // The load step at start-up, and later through "Öffnen"; the dialog
-    // answers `file`, nothing stands for a cancel.
-    void load(std::optional<QString> file)
-    {
-        dialogs.chosenFiles.push_back(std::move(file));
-        form->Form_Load();
-    }
-    void open(std::optional<QString> file)
-    {
-        dialogs.chosenFiles.push_back(std::move(file));
-        form->findChild<QAction*>(QStringLiteral("mnuOpen"))->trigger();
-    }
-    void neueConfig(QMessageBox::StandardButton backup)
-    {
-        dialogs.answers.push_back(backup);
-        click(form->findChild<QPushButton*>(QStringLiteral("cmdCfgNeu")));
-    }
-    void erstelleConfig() { click(form->findChild<QPushButton*>(QStringLiteral("cmdMakeCFG"))); }
-    bool finishWizard()
-    {
-        neueConfig(QMessageBox::No);
-        return pageShown(1) && runWizardToEnd(form->wizard(), QStringLiteral("Ann")) == 0;
-    }
+    QString place(const QString& name, const QByteArray& bytes) const { writeBytes(path(name), bytes); return path(name); }
+    // The load step at start-up, and later "Öffnen"; nothing stands for a cancel.
+    void load(std::optional<QString> file) { dialogs.chosenFiles.push_back(std::move(file)); form->Form_Load(); }
+    void open(std::optional<QString> file) { dialogs.chosenFiles.push_back(std::move(file)); trigger("mnuOpen"); }
+    void trigger(const char* action) { form->findChild<QAction*>(action)->trigger(); }
+    void neueConfig(QMessageBox::StandardButton backup) { dialogs.answers.push_back(backup); click(button("cmdCfgNeu")); }
+    void erstelleConfig() { click(button("cmdMakeCFG")); }
+    QPushButton* button(const char* name) const { return form->findChild<QPushButton*>(name); }
+    QWidget* restoreWindow() { trigger("mnuRestore"); return form->findChild<QWidget*>(QStringLiteral("frmRestore")); }
 
     QTextEdit* rtb() const { return form->findChild<QTextEdit*>(QStringLiteral("RTB")); }
     QListWidget* list() const { return form->findChild<QListWidget*>(QStringLiteral("lstConfig")); }
@@ -119,15 +89,9 @@ struct Run {
     const RecordedMessage& last() const { return dialogs.messages.last(); }
 };
 
-QList<InfoWindow*> aboutWindows(QWidget* form1)
-{
-    return form1->findChildren<InfoWindow*>(QString(), Qt::FindDirectChildrenOnly);
-}
+QList<InfoWindow*> aboutWindows(QWidget* form1) { return form1->findChildren<InfoWindow*>(QString(), Qt::FindDirectChildrenOnly); }
 
-QPlainTextEdit* note(QWidget* info)
-{
-    return info->findChild<QPlainTextEdit*>(QStringLiteral("txtNote"));
-}
+QPlainTextEdit* note(QWidget* info) { return info->findChild<QPlainTextEdit*>(QStringLiteral("txtNote")); }
 
 } // namespace
 
@@ -141,11 +105,9 @@ private slots:
     void init() { qputenv("HOME", QFile::encodeName(m_home.path())); }
     void cleanup() { QDir::setCurrent(m_cwd); }
 
-    // Until a file is chosen the dialog starts in the game's folder, where
-    // the real dialog takes a name that is not there yet. Cancelled, the
-    // load step keeps the name it had: at first "Config" in the current
-    // folder, made there.
-    void loadStepDialogs()
+    // Until a file is chosen the dialog starts in the game's folder, where the real dialog takes a new
+    // name. Cancelled, the load step keeps its name: at first "Config", made in the current folder.
+    void loadStepAndRealDialogs()
     {
         QTemporaryDir home;
         const QString game = home.filePath(QStringLiteral(".steam/steam/steamapps/common/Half-Life/cstrike"));
@@ -160,49 +122,88 @@ private slots:
         const auto& dialog = run.dialogs.fileDialogs.last();
         QCOMPARE(dialog.title + dialog.filter + dialog.preset, "Alte Config laden*.cfg" + game + "/Config");
         QCOMPARE(run.form->chosenPath(), QStringLiteral("Config"));
-        QVERIFY(run.rtb()->document()->isEmpty() && run.list()->count() == 0);
-        QVERIFY(run.finishWizard());
+        run.neueConfig(QMessageBox::No);
+        QCOMPARE(runWizardToEnd(run.form->wizard(), QStringLiteral("Ann")), 0);
         run.erstelleConfig();
         QCOMPARE(run.last().text, kMade);
         QVERIFY(readBytes(run.path(QStringLiteral("Config"))).startsWith("echo "));
-        // A later cancel keeps the file chosen last, which the dialog starts from.
-        const QString file = run.place(QStringLiteral("a.cfg"), "x \"1\"");
-        run.open(file);
-        run.open(std::nullopt);
-        QCOMPARE(run.dialogs.fileDialogs.last().preset, file);
-        QCOMPARE(run.form->workingList(), RawLines{"x \"1\""});
 
         QtUserDialogs real;
         QString shownFolder;
         QTimer::singleShot(0, run.form.get(), [&] {
-            for (QWidget* window : QApplication::topLevelWidgets()) {
-                auto* dialog = qobject_cast<QFileDialog*>(window);
-                if (!dialog || dialog->objectName() != QStringLiteral("CDConfig") || !dialog->isVisible())
-                    continue;
-                shownFolder = dialog->directory().absolutePath();
-                QVERIFY(dialog->fileMode() == QFileDialog::AnyFile && dialog->width() >= 800);
-                auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-                name->setText(QStringLiteral("userconfig.cfg"));
-                QTest::keyClick(name, Qt::Key_Return);
-            }
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            shownFolder = dialog->directory().absolutePath();
+            QVERIFY(dialog->objectName() == QStringLiteral("CDConfig") && dialog->fileMode() == QFileDialog::AnyFile
+                    && dialog->width() >= 800);
+            auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            name->setText(QStringLiteral("userconfig.cfg"));
+            QTest::keyClick(name, Qt::Key_Return);
         });
         QCOMPARE(real.openFileName(run.form.get(), QStringLiteral("Alte Config laden"), QStringLiteral("*.cfg"),
                                    game + QStringLiteral("/Config")),
                  std::optional<QString>(game + QStringLiteral("/userconfig.cfg")));
         QCOMPARE(shownFolder, game);
+        // The real message boxes answer in German.
+        QVERIFY(installGermanTranslation(*QCoreApplication::instance()));
+        QMessageBox box(QMessageBox::NoIcon, {}, {}, QMessageBox::Yes | QMessageBox::No);
+        QCOMPARE(box.button(QMessageBox::Yes)->text().remove(QLatin1Char('&')), QStringLiteral("Ja"));
+        QCOMPARE(box.button(QMessageBox::No)->text().remove(QLatin1Char('&')), QStringLiteral("Nein"));
     }
 
-    void menuItemsAndShortcuts()
+    // The about window is made once, shown again, made anew after closing. Menu items and its
+    // links, by mouse or key, open their addresses; a missing browser is no error.
+    void aboutWindowLinksAndShortcuts()
     {
         Run run;
+        run.trigger("mnuInfo");
+        QPointer<InfoWindow> first = aboutWindows(run.form.get()).value(0);
+        QVERIFY(first && first->isVisible() && first->isWindow() && first->windowModality() == Qt::NonModal);
+        // Wide enough for the caption in a title bar's bold face.
+        QFont titleFont = first->font();
+        titleFont.setBold(true);
+        QVERIFY(first->width() > QFontMetrics(titleFont).horizontalAdvance(first->windowTitle()) + 100);
+        first->hide();
+        run.trigger("mnuInfo");
+        QVERIFY(aboutWindows(run.form.get()) == QList<InfoWindow*>{first.data()} && first->isVisible());
+        // The disclaimer reads as it stands in its file; more than fits, so it scrolls.
+        const QString disclaimer = note(first)->toPlainText();
+        QCOMPARE(disclaimer, QString::fromUtf8(testData(QStringLiteral("app/disclaimer.txt"))));
+        QVERIFY(note(first)->isReadOnly() && note(first)->verticalScrollBar()->maximum() > 0);
+        // Closed with Escape it is gone; the next one loads the disclaimer anew.
+        note(first)->setPlainText(QStringLiteral("scribbled"));
+        QApplication::setActiveWindow(first);
+        QTest::keyClick(first, Qt::Key_Escape);
+        QTRY_VERIFY(first.isNull());
+        run.trigger("mnuInfo");
+        QCOMPARE(aboutWindows(run.form.get()).size(), 1);
+        InfoWindow* info = aboutWindows(run.form.get()).front();
+        QVERIFY(note(info)->toPlainText() == disclaimer && QTest::qWaitForWindowExposed(info));
+        const QUrl product(address::kProductPage), partner(address::kPartnerPage), channel(address::kChatChannel);
+        const struct { const char* name; int key; QUrl address; } links[] = { // key -1: a menu item, 0: a click
+            {"mnuQuorvixhp", -1, product}, {"mnuTandrelhp", -1, partner}, {"mnuChannel", -1, channel},
+            {"lblQuorvixhp", 0, product}, {"lblTandrelhp", 0, partner},
+            {"lblQuorvixhp", Qt::Key_Space, product}, {"lblTandrelhp", Qt::Key_Return, partner},
+        };
+        QList<QUrl> expected;
         for (bool desktopOpens : {true, false}) {
             run.dialogs.desktopOpens = desktopOpens;
-            for (const char* item : {"mnuQuorvixhp", "mnuTandrelhp", "mnuChannel"})
-                run.form->findChild<QAction*>(item)->trigger();
+            for (const auto& link : links) {
+                expected << link.address;
+                auto* label = info->findChild<QLabel*>(link.name);
+                if (link.key < 0) {
+                    run.trigger(link.name);
+                } else if (link.key == 0) {
+                    QCOMPARE(label->cursor().shape(), Qt::PointingHandCursor);
+                    QTest::mouseClick(label, Qt::LeftButton);
+                } else {
+                    label->setFocus(Qt::TabFocusReason);
+                    QTest::keyClick(label, Qt::Key(link.key));
+                }
+            }
         }
-        const QList<QUrl> once = {QUrl(address::kProductPage), QUrl(address::kPartnerPage), QUrl(address::kChatChannel)};
-        QCOMPARE(run.dialogs.openedUrls, once + once);
-        QVERIFY(run.dialogs.messages.isEmpty()); // no browser is no error
+        QCOMPARE(run.dialogs.openedUrls, expected);
+        QVERIFY(run.dialogs.messages.isEmpty() && info->isVisible());
+
         QApplication::setActiveWindow(run.form.get());
         QVERIFY(QTest::qWaitForWindowActive(run.form.get()));
         QTest::keyClick(run.form.get(), Qt::Key_O, Qt::ControlModifier);
@@ -221,21 +222,19 @@ private slots:
         const QString shown = QStringLiteral("bind = \"w\"\nx = \"1\"\n");
         run.load(other);
         run.open(file);
+        run.open(std::nullopt); // a cancel keeps the file, and the dialog starts from it
+        QCOMPARE(run.dialogs.fileDialogs.last().preset, file);
         QCOMPARE(run.rtb()->toPlainText(), shown);
-        QCOMPARE(run.list()->item(0)->text(), QStringLiteral("bind \"w\" \"+forward\""));
-        // A folder chosen as file keeps both views; a file that is not there
-        // yet is a new, empty config. Only the loading message appears.
+        // A folder chosen as file keeps both views; a file not there yet is a new, empty config.
         QDir(run.dir.path()).mkdir(QStringLiteral("folder.cfg"));
         run.open(run.path(QStringLiteral("folder.cfg")));
         QCOMPARE(run.rtb()->toPlainText(), shown);
         QCOMPARE(run.form->workingList(), old);
         run.open(run.path(QStringLiteral("missing.cfg")));
-        QVERIFY(run.rtb()->document()->isEmpty() && run.list()->count() == 0);
-        QVERIFY(run.form->workingList().empty());
-        QCOMPARE(run.dialogs.texts(), QStringList(4, kLoading));
+        QVERIFY(run.rtb()->document()->isEmpty() && run.list()->count() == 0 && run.form->workingList().empty());
+        QCOMPARE(run.dialogs.texts(), QStringList(5, kLoading));
 
-        // During a run, the same file (by another spelling, changed on disk
-        // meanwhile) changes nothing; another file empties the view only.
+        // During a run the same file, by another spelling, changes nothing; another empties the view only.
         run.open(file);
         run.neueConfig(QMessageBox::No);
         const QByteArray changed = "bind \"w\" \"+forward\"\r\nbind \"n\" \"+new\"";
@@ -247,8 +246,7 @@ private slots:
             QVERIFY(run.rtb()->document()->isEmpty());
             QCOMPARE(run.form->workingList(), old);
         }
-        // The run makes the file it was started for; changed on disk, it
-        // asks first, and "Nein" leaves everything and the one make unused.
+        // Changed on disk, the file is made only after asking; "Nein" leaves the one make unused.
         QCOMPARE(runWizardToEnd(run.form->wizard(), QStringLiteral("Ann")), 0);
         run.dialogs.answers = {QMessageBox::No, QMessageBox::Yes};
         run.erstelleConfig();
@@ -260,65 +258,54 @@ private slots:
         QCOMPARE(readBytes(other), QByteArray("y \"2\"\r\nz"));
     }
 
-    // Nothing is written, no backup made, unless the working list is the
-    // chosen file's lines and the file may be replaced.
-    void neueConfigRefusals_data()
-    {
-        QTest::addColumn<QString>("chosen");
-        QTest::addColumn<QString>("backupFolder");
-        QTest::addColumn<QStringList>("messages");
-        QTest::newRow("read-only mark") << "marked.cfg" << "backup" << QStringList{kBackupQuestion, kBackupDone, kCannotCreate};
-        QTest::newRow("folder missing") << "gone/config.cfg" << "backup" << QStringList{kBackupQuestion, kBackupDone, kCannotCreate};
-        QTest::newRow("a folder, not a file") << "dir.cfg" << "backup" << QStringList{kNotRegular};
-        QTest::newRow("FIFO") << "fifo.cfg" << "backup" << QStringList{kNotRegular};
-        QTest::newRow("unreadable file") << "unreadable.cfg" << "backup" << QStringList{kNotLoaded};
-        QTest::newRow("foreign owner, no read right") << "foreign.cfg" << "backup" << QStringList{kNotLoaded};
-        QTest::newRow("another file loaded mid-run") << "other.cfg" << "backup" << QStringList{kBackupQuestion, kLoading, kNotLoaded};
-        // Reported only once it failed; the run goes on.
-        QTest::newRow("backup fails") << "config.cfg" << "no/such/folder"
-            << QStringList{kBackupQuestion, QStringLiteral("Es ist ein Fehler beim Backup der Config aufgetreten!")};
-    }
+    // Nothing is written, no backup made, unless the working list is the chosen file's and it may be replaced.
     void neueConfigRefusals()
     {
-        QFETCH(QString, chosen);
-        QFETCH(QString, backupFolder);
-        QFETCH(QStringList, messages);
-        Run run;
-        const QByteArray bytes = "bind \"a\" \"+x\"";
-        for (const char* name : {"config.cfg", "marked.cfg", "unreadable.cfg", "foreign.cfg", "other.cfg"})
-            run.place(QString::fromLatin1(name), bytes);
-        QDir(run.dir.path()).mkdir(QStringLiteral("dir.cfg"));
-        QVERIFY(::mkfifo(QFile::encodeName(run.path(QStringLiteral("fifo.cfg"))).constData(), 0644) == 0);
-        QFile::setPermissions(run.dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ExeOther);
-        QFile::setPermissions(run.path(QStringLiteral("unreadable.cfg")), QFile::WriteOwner);
-        QFile::setPermissions(run.path(QStringLiteral("foreign.cfg")), {});
-        run.form->setBackupFolder(run.path(backupFolder));
-        const bool midRun = chosen == QStringLiteral("other.cfg");
-        {
-            AsPlayer player(chosen.endsWith(QStringLiteral("unreadable.cfg")) || chosen.endsWith(QStringLiteral("foreign.cfg")));
-            run.load(run.path(midRun ? QStringLiteral("config.cfg") : chosen));
+        const QString notLoaded = kRefused + QStringLiteral("Die Config „%1“ ist nicht geladen. Lade sie zuerst mit "
+            "„Öffnen“ im Menü „Datei“; es wurde nichts geschrieben und kein Backup erstellt.");
+        const QString notRegular = kRefused + QStringLiteral("„%1“ ist keine normale Datei und wird weder gelesen noch ersetzt.");
+        const QStringList backedUpButFailed = {kBackupQuestion, kBackupDone, kCannotCreate};
+        const struct { QString chosen; QString backupFolder; QStringList messages; } rows[] = {
+            {"marked.cfg", "backup", backedUpButFailed}, {"gone/config.cfg", "backup", backedUpButFailed},
+            {"dir.cfg", "backup", {notRegular}}, {"fifo.cfg", "backup", {notRegular}},
+            {"unreadable.cfg", "backup", {notLoaded}}, {"foreign.cfg", "backup", {notLoaded}}, // no read right
+            {"other.cfg", "backup", {kBackupQuestion, kLoading, notLoaded}}, // loaded mid-run
+            // Reported only once it failed; the run goes on.
+            {"config.cfg", "no/such/folder", {kBackupQuestion, QStringLiteral("Es ist ein Fehler beim Backup der Config aufgetreten!")}},
+        };
+        for (const auto& [chosen, backupFolder, messages] : rows) {
+            Run run;
+            const QByteArray bytes = "bind \"a\" \"+x\"";
+            for (const char* name : {"config.cfg", "marked.cfg", "unreadable.cfg", "foreign.cfg", "other.cfg"})
+                run.place(QString::fromLatin1(name), bytes);
+            QDir(run.dir.path()).mkdir(QStringLiteral("dir.cfg"));
+            QVERIFY(::mkfifo(QFile::encodeName(run.path(QStringLiteral("fifo.cfg"))).constData(), 0644) == 0);
+            QFile::setPermissions(run.dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ExeOther);
+            QFile::setPermissions(run.path(QStringLiteral("unreadable.cfg")), QFile::WriteOwner);
+            QFile::setPermissions(run.path(QStringLiteral("foreign.cfg")), {});
+            run.form->setBackupFolder(run.path(backupFolder));
+            const bool midRun = chosen == QStringLiteral("other.cfg");
+            {
+                AsPlayer player(chosen == QStringLiteral("unreadable.cfg") || chosen == QStringLiteral("foreign.cfg"));
+                run.load(run.path(midRun ? QStringLiteral("config.cfg") : chosen));
+            }
+            if (midRun) {
+                run.neueConfig(QMessageBox::No);
+                run.open(run.path(chosen));
+            }
+            markReadOnly(toFsPath(run.path(QStringLiteral("marked.cfg"))));
+            run.neueConfig(QMessageBox::Yes);
+            QCOMPARE(run.textsSince(1).join('|'), messages.join('|').arg(run.path(chosen)));
+            QCOMPARE(run.last().icon, QMessageBox::Critical);
+            QVERIFY(run.form->isVisible() && (midRun || run.pageShown(1) == (messages.size() == 2)));
+            QCOMPARE(QFile::exists(run.path(QStringLiteral("backup/configBACKUP.cfg"))), messages.contains(kBackupDone));
+            for (const char* name : {"config.cfg", "unreadable.cfg", "foreign.cfg", "other.cfg"})
+                QCOMPARE(readBytes(run.path(QString::fromLatin1(name))), bytes);
         }
-        if (midRun) {
-            run.neueConfig(QMessageBox::No);
-            run.open(run.path(chosen));
-        }
-        markReadOnly(toFsPath(run.path(QStringLiteral("marked.cfg"))));
-        run.neueConfig(QMessageBox::Yes);
-        QCOMPARE(run.textsSince(1).join('|'), messages.join('|').arg(run.path(chosen)));
-        QCOMPARE(run.last().icon, QMessageBox::Critical);
-        if (!midRun)
-            QCOMPARE(run.pageShown(1), messages.size() == 2);
-        QVERIFY(run.form->isVisible());
-        QCOMPARE(QFile::exists(run.path(QStringLiteral("backup/configBACKUP.cfg"))), messages.contains(kBackupDone));
-        for (const char* name : {"config.cfg", "unreadable.cfg", "foreign.cfg", "other.cfg"})
-            QCOMPARE(readBytes(run.path(QString::fromLatin1(name))), bytes);
     }
 
-    // One program run on a real file through every state before the make:
-    // an abandoned run leaves the file and may start over, with or without
-    // a backup; once the final page was reached the run holds its file until
-    // the make, which needs a Next on that page; a failed make keeps the
-    // file and the one make of the run.
+    // An abandoned run leaves the file and may start over, with or without a backup; from the final
+    // page on the run holds its file until the make; a failed make keeps the file and the one make.
     void wholeFlowOnARealFile()
     {
         Run run;
@@ -327,7 +314,6 @@ private slots:
         const QString file = run.place(QStringLiteral("config.cfg"), old);
         const QString backup = run.place(QStringLiteral("backup/configBACKUP.cfg"), "earlier backup");
         run.load(file);
-        QVERIFY(run.rtb()->toPlainText().startsWith(QStringLiteral("name = \"Old\"\ncl_updaterate = \"100.05\"\n")));
         run.erstelleConfig();
         QCOMPARE(run.last().text, kWizardFirst);
         run.neueConfig(QMessageBox::No);
@@ -366,36 +352,26 @@ private slots:
         pressNext(run.page(11));
         QVERIFY(run.form->isVisible());
         // The pages belong to Form1 and share one size.
-        for (int n = 1; n <= 11; ++n) {
-            QVERIFY(run.page(n)->parentWidget() == run.form.get()
-                    && run.page(n)->windowHandle()->transientParent() == run.form->windowHandle());
-            QCOMPARE(run.page(n)->size(), run.page(1)->size());
-        }
-        // A value the code page cannot hold makes writing fail half way, as
-        // a full disk would; Return pressed the make.
-        auto* make = run.form->findChild<QPushButton*>(QStringLiteral("cmdMakeCFG"));
+        for (int n = 1; n <= 11; ++n)
+            QVERIFY(run.page(n)->windowHandle()->transientParent() == run.form->windowHandle()
+                    && run.page(n)->size() == run.page(1)->size());
+        // A value the code page cannot hold fails the write half way, as a full disk would.
+        QPushButton* make = run.button("cmdMakeCFG");
         QVERIFY(make->isDefault() && run.form->focusWidget() == make);
         const std::string gamma = std::exchange(run.form->settings().CfgGamma, "2\u2192");
         QTest::keyClick(make, Qt::Key_Return);
-        QCOMPARE(run.last().icon, QMessageBox::Critical);
-        QVERIFY(run.last().text.contains(QStringLiteral("unverändert")));
+        QVERIFY(run.last().icon == QMessageBox::Critical && run.last().text.contains(QStringLiteral("unverändert")));
         QVERIFY(run.list()->isHidden() && run.form->findChild<QLabel*>("lblCfg")->text().isEmpty());
         QCOMPARE(readBytes(file), old);
-        QVERIFY(!isMarkedReadOnly(toFsPath(file)));
-        QCOMPARE(QDir(run.dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"config.cfg"});
-        // With the cause gone, the same run makes its config.
+        QVERIFY(!isMarkedReadOnly(toFsPath(file))
+                && QDir(run.dir.path()).entryList(QDir::Files | QDir::Hidden) == QStringList{"config.cfg"});
+        // With the cause gone, the same run makes its config, once.
         run.form->settings().CfgGamma = gamma;
         run.erstelleConfig();
         QCOMPARE(run.last().text, kMade);
         QCOMPARE(readBytes(file), golden);
         QVERIFY(isMarkedReadOnly(toFsPath(file)));
-
-        // Only one make per run; the refusal hides the list.
-        run.erstelleConfig();
-        QCOMPARE(run.last().text, kOnlyOnce);
-        QVERIFY(run.list()->isHidden());
-        // The made file is read-only, so "Neue Config" refuses; loading it
-        // clears the mark, and a new pass then neither makes nor empties it.
+        // The made file is read-only, so "Neue Config" refuses; loaded, it is unmarked but not made again.
         run.neueConfig(QMessageBox::No);
         QCOMPARE(run.last().text, kCannotCreate);
         run.open(file);
@@ -404,6 +380,7 @@ private slots:
         QCOMPARE(passWizardAsLeft(run.form->wizard()), 0);
         run.erstelleConfig();
         QCOMPARE(run.last().text, kOnlyOnce);
+        QVERIFY2(run.list()->isHidden(), "the refusal hides the list");
         QCOMPARE(readBytes(file), golden);
     }
 
@@ -413,11 +390,9 @@ private slots:
         const QByteArray mine = "// mine " + QByteArray(300, '-');
         const QByteArray original = mine + "\r\nbind \"q\" \"+use\"\n";
         const QString file = run.place(QStringLiteral("config.cfg"), original);
-        // Nothing kept yet: nothing to restore.
-        run.form->findChild<QAction*>(QStringLiteral("mnuRestore"))->trigger();
-        auto* window = run.form->findChild<QWidget*>(QStringLiteral("frmRestore"));
+        QWidget* window = run.restoreWindow();
         for (const char* button : {"cmdRestoreOriginal", "cmdRestoreTo"})
-            QVERIFY(!window->findChild<QPushButton*>(button)->isEnabled());
+            QVERIFY2(!window->findChild<QPushButton*>(button)->isEnabled(), "nothing kept yet");
         // Two program runs with "Ja", a third with "Nein".
         for (const char* name : {"Ann", "Bob", "Cid"}) {
             run.restart();
@@ -428,8 +403,7 @@ private slots:
             QCOMPARE(run.last().text, kMade);
         }
         const QByteArray third = readBytes(file);
-        run.form->findChild<QAction*>(QStringLiteral("mnuRestore"))->trigger();
-        window = run.form->findChild<QWidget*>(QStringLiteral("frmRestore"));
+        window = run.restoreWindow();
         auto* entries = window->findChild<QListWidget*>(QStringLiteral("lstVerlauf"));
         QCOMPARE(entries->count(), 3);
         QCOMPARE(entries->item(2)->text(), QStringLiteral("06.12.2026 16:05:09 – %1 – 2 Zeilen").arg(file));
@@ -456,164 +430,61 @@ private slots:
         QCOMPARE(QDir(run.form->historyFolder()).entryList(QDir::Files).size(), 4);
     }
 
-    // Names as the system has them, UTF-8 or not: a well-formed one is
-    // shown as it reads, any other leads back to its bytes, and the name
-    // the dialog shows for it finds the file.
-    void namesThatAreNoUtf8_data()
+    // A name that is not UTF-8 leads back to its bytes, so the shown name finds the file. Too large
+    // files are refused.
+    void namesThatAreNoUtf8AndFilesTooLarge()
     {
-        QTest::addColumn<QByteArray>("name");
-        QTest::addColumn<bool>("readable");
-        QTest::newRow("two, three and four bytes") << QByteArray("\xC3\xBC\xE2\x82\xAC\xF0\x9F\x98\x80.cfg") << true;
-        QTest::newRow("lone bytes among letters") << QByteArray("conf\xFF\xFEig.cfg") << false;
-        QTest::newRow("overlong, surrogate, too high") << QByteArray("\xE0\x80\x80\xED\xA0\x80\xF5\x80\x80\x80") << false;
-        QTest::newRow("four bytes cut short") << QByteArray("a.cfg\xF0\x9F\x98") << false;
-    }
-    void namesThatAreNoUtf8()
-    {
-        QFETCH(QByteArray, name);
-        QFETCH(bool, readable);
         Run run;
-        const auto raw = toFsPath(run.dir.path()) / name.toStdString();
-        testing::writeBytes(raw, "bind \"k\" \"+jump\"");
-        const QString path = fromFsPath(raw);
-        QCOMPARE(path == run.dir.path() + '/' + QString::fromUtf8(name), readable);
-        QCOMPARE(toFsPath(path), raw);
-        run.load(QFile::decodeName(QByteArray::fromStdString(raw.native())));
-        QCOMPARE(run.form->workingList(), RawLines{"bind \"k\" \"+jump\""});
-    }
-
-    void tooLargeIsRefusedAtLoad_data()
-    {
-        QTest::addColumn<qint64>("size");
-        QTest::addColumn<QByteArray>("start");
-        QTest::newRow("3 GiB, never read") << (qint64(3) << 30) << QByteArray("bind");
-        QTest::newRow("too many lines") << qint64(kConfigLineLimit + 1) << QByteArray();
-    }
-    void tooLargeIsRefusedAtLoad()
-    {
-        QFETCH(qint64, size);
-        QFETCH(QByteArray, start);
-        Run run;
-        run.load(run.place(QStringLiteral("small.cfg"), "a \"1\""));
-        QFile big(run.path(QStringLiteral("big.cfg")));
-        QVERIFY(big.open(QIODevice::WriteOnly));
-        big.write(start.isEmpty() ? QByteArray(size, '\n') : start);
-        QVERIFY(big.resize(size));
-        big.close();
-        run.open(big.fileName());
-        QCOMPARE(run.last().icon, QMessageBox::Critical);
-        QCOMPARE(run.last().text, QStringLiteral("Die Datei „%1“ ist zu groß für eine Config (erlaubt sind höchstens "
-                                                 "8 MiB und 131072 Zeilen). Sie wird nicht geladen.\n\nDeine Config bleibt, wie sie ist.").arg(big.fileName()));
-        QCOMPARE(run.form->workingList(), RawLines{"a \"1\""});
+        const std::pair<QByteArray, bool> names[] = { // readable as UTF-8?
+            {"\xC3\xBC\xE2\x82\xAC\xF0\x9F\x98\x80.cfg", true}, {"conf\xFF\xFEig.cfg", false},
+            {"\xE0\x80\x80\xED\xA0\x80\xF5\x80\x80\x80", false}, // overlong, surrogate, too high
+            {"a.cfg\xF0\x9F\x98", false}, // cut short
+        };
+        for (const auto& [name, readable] : names) {
+            const auto raw = toFsPath(run.dir.path()) / name.toStdString();
+            testing::writeBytes(raw, "bind \"k\" \"+jump\"" + name.toStdString());
+            const QString path = fromFsPath(raw);
+            QCOMPARE(path == run.dir.path() + '/' + QString::fromUtf8(name), readable);
+            QCOMPARE(toFsPath(path), raw);
+            run.load(QFile::decodeName(QByteArray::fromStdString(raw.native())));
+            QCOMPARE(run.form->workingList(), RawLines{"bind \"k\" \"+jump\"" + name.toStdString()});
+        }
+        // 3 GiB that are never read, and one line more than allowed.
+        for (const auto& [size, start] : {std::pair{qint64(3) << 30, QByteArray("bind")},
+                                          {qint64(kConfigLineLimit + 1), QByteArray(kConfigLineLimit + 1, '\n')}}) {
+            QFile big(run.path(QStringLiteral("big.cfg")));
+            QVERIFY(big.open(QIODevice::WriteOnly) && big.write(start) == start.size() && big.resize(size));
+            big.close();
+            run.open(big.fileName());
+            QCOMPARE(run.last().icon, QMessageBox::Critical);
+            QCOMPARE(run.last().text, QStringLiteral("Die Datei „%1“ ist zu groß für eine Config (erlaubt sind höchstens "
+                                                     "8 MiB und 131072 Zeilen). Sie wird nicht geladen.\n\nDeine Config bleibt, wie sie ist.").arg(big.fileName()));
+            QCOMPARE(run.form->workingList(), RawLines{"bind \"k\" \"+jump\"a.cfg\xF0\x9F\x98"});
+        }
         run.neueConfig(QMessageBox::Yes);
         QVERIFY(run.last().text.startsWith(kRefused));
     }
 
-    void backupFolderChoice_data()
-    {
-        QTest::addColumn<QString>("program");
-        QTest::addColumn<QString>("user");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("program folder writable") << "prog" << "user/Quorvix" << "prog";
-        QTest::newRow("program folder missing") << "gone" << "user/Quorvix" << "user/Quorvix";
-        QTest::newRow("backup there read-only") << "locked" << "user/Quorvix" << "user/Quorvix";
-        QTest::newRow("neither can be had") << "gone" << "file/Quorvix" << "";
-    }
     void backupFolderChoice()
     {
-        QFETCH(QString, program);
-        QFETCH(QString, user);
-        QFETCH(QString, expected);
         QTemporaryDir dir;
         for (const char* folder : {"prog", "locked"})
             QDir(dir.path()).mkdir(QString::fromLatin1(folder));
         writeBytes(dir.filePath(QStringLiteral("file")), "a file, not a folder");
         writeBytes(dir.filePath(QStringLiteral("locked/configBACKUP.cfg")), "old");
         markReadOnly(toFsPath(dir.filePath(QStringLiteral("locked/configBACKUP.cfg"))));
-        QCOMPARE(chooseBackupFolder(dir.filePath(program), dir.filePath(user)),
-                 expected.isEmpty() ? QString() : dir.filePath(expected));
-        // The user folder is made only when it is needed.
-        QCOMPARE(QDir(dir.filePath(user)).exists(), expected == user);
-    }
-
-    void aboutWindowMadeOnceShownAgainAndMadeAnewAfterClosing()
-    {
-        ScriptedDialogs dialogs;
-        MainWindow form1(dialogs);
-        form1.show();
-        auto* info = form1.findChild<QAction*>(QStringLiteral("mnuInfo"));
-        info->trigger();
-        QPointer<InfoWindow> first = aboutWindows(&form1).value(0);
-        QVERIFY(first && first->isVisible() && first->isWindow());
-        QCOMPARE(first->windowModality(), Qt::NonModal);
-        // Wide enough for the caption in a title bar's bold face.
-        QFont titleFont = first->font();
-        titleFont.setBold(true);
-        QVERIFY(first->width() > QFontMetrics(titleFont).horizontalAdvance(first->windowTitle()) + 100);
-        // Left behind another window and chosen again: the same window.
-        first->hide();
-        info->trigger();
-        QCOMPARE(aboutWindows(&form1), QList<InfoWindow*>{first.data()});
-        QVERIFY(first->isVisible());
-
-        // The disclaimer reads as it stands in its file, read-only; more
-        // than fits, so it scrolls.
-        const QString disclaimer = note(first)->toPlainText();
-        QCOMPARE(disclaimer, QString::fromUtf8(testData(QStringLiteral("app/disclaimer.txt"))));
-        QVERIFY(note(first)->isReadOnly() && note(first)->verticalScrollBar()->maximum() > 0);
-        // Closed with Escape it is gone; the next one loads the disclaimer anew.
-        note(first)->setPlainText(QStringLiteral("scribbled"));
-        QApplication::setActiveWindow(first);
-        QTest::keyClick(first, Qt::Key_Escape);
-        QTRY_VERIFY(first.isNull());
-        info->trigger();
-        QCOMPARE(aboutWindows(&form1).size(), 1);
-        QCOMPARE(note(aboutWindows(&form1).front())->toPlainText(), disclaimer);
-    }
-
-    void aboutLinksOpenTheirAddressesAndStayQuiet_data()
-    {
-        QTest::addColumn<QString>("label");
-        QTest::addColumn<QUrl>("address");
-        QTest::addColumn<bool>("desktopOpens");
-        QTest::addColumn<int>("key");
-        const QUrl product(QString::fromLatin1(address::kProductPage));
-        const QUrl partner(QString::fromLatin1(address::kPartnerPage));
-        QTest::newRow("product, no browser") << "lblQuorvixhp" << product << false << 0;
-        QTest::newRow("partner, browser") << "lblTandrelhp" << partner << true << 0;
-        QTest::newRow("product, Space key") << "lblQuorvixhp" << product << false << int(Qt::Key_Space);
-        QTest::newRow("partner, Enter key") << "lblTandrelhp" << partner << true << int(Qt::Key_Return);
-    }
-    void aboutLinksOpenTheirAddressesAndStayQuiet()
-    {
-        QFETCH(QString, label);
-        QFETCH(QUrl, address);
-        QFETCH(bool, desktopOpens);
-        QFETCH(int, key);
-        ScriptedDialogs dialogs;
-        dialogs.desktopOpens = desktopOpens;
-        InfoWindow info(dialogs);
-        info.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&info));
-        auto* link = info.findChild<QLabel*>(label);
-        QCOMPARE(link->cursor().shape(), Qt::PointingHandCursor);
-        if (key) {
-            link->setFocus(Qt::TabFocusReason);
-            QTest::keyClick(link, Qt::Key(key));
-        } else {
-            QTest::mouseClick(link, Qt::LeftButton);
+        // Program folder, user folder, the one chosen ("" for none).
+        const std::tuple<QString, QString, QString> rows[] = {
+            {"prog", "user/Quorvix", "prog"}, {"gone", "user/Quorvix", "user/Quorvix"},
+            {"locked", "user/Quorvix", "user/Quorvix"}, {"gone", "file/Quorvix", ""},
+        };
+        for (const auto& [program, user, expected] : rows) {
+            QDir(dir.filePath(QStringLiteral("user"))).removeRecursively();
+            QCOMPARE(chooseBackupFolder(dir.filePath(program), dir.filePath(user)),
+                     expected.isEmpty() ? QString() : dir.filePath(expected));
+            // The user folder is made only when it is needed.
+            QCOMPARE(QDir(dir.filePath(user)).exists(), expected == user);
         }
-        QCOMPARE(dialogs.openedUrls, QList<QUrl>{address});
-        QVERIFY2(dialogs.messages.isEmpty(), "a missing browser is not reported");
-        QVERIFY(info.isVisible());
-    }
-
-    void standardButtonsSpeakGerman()
-    {
-        QVERIFY(installGermanTranslation(*QCoreApplication::instance()));
-        QMessageBox box(QMessageBox::NoIcon, {}, {}, QMessageBox::Yes | QMessageBox::No);
-        QCOMPARE(box.button(QMessageBox::Yes)->text().remove(QLatin1Char('&')), QStringLiteral("Ja"));
-        QCOMPARE(box.button(QMessageBox::No)->text().remove(QLatin1Char('&')), QStringLiteral("Nein"));
     }
 };
 

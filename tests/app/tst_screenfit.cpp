@@ -1,5 +1,6 @@
 #include "app/MainWindow.h"
 #include "app/SplashWindow.h"
+#include "support/FileBytes.h"
 #include "support/ScriptedDialogs.h"
 #include "wizard/pages/Wizard.h"
 #include "wizard/pages/WizardPage.h"
@@ -45,18 +46,16 @@ private slots:
         form1.setBackupFolder(backups.path());
         if (window == QLatin1String("Info") || window == QLatin1String("frmRestore")) {
             form1.findChild<QAction*>(window == QLatin1String("Info") ? "mnuInfo" : "mnuRestore")->trigger();
-            shown = form1.findChild<QWidget*>(window);
         } else if (window == QLatin1String("frmVorschau")) {
             form1.Form_Load(); // dialog cancelled: the preset name, a new config
             form1.settings().WizardDone = 1;
             form1.mnuVorschau_Click();
-            shown = form1.findChild<QWidget*>(window);
         } else if (window.toInt() > 0) {
             form1.wizard().showPage(window.toInt());
-            shown = form1.wizard().page(window.toInt());
         }
-        // A window manager may place a new window by rules of its own,
-        // here half off the screen: the window is put back on it.
+        if (QWidget* asked = window.toInt() > 0 ? form1.wizard().page(window.toInt()) : form1.findChild<QWidget*>(window))
+            shown = asked; // Form1 and the splash are no child windows
+        // Placed half off the screen, as a window manager may do, the window is put back on it.
         const QRect area = on->availableGeometry();
         shown->move(area.bottomRight() - QPoint(40, 40));
         QVERIFY(QTest::qWaitForWindowExposed(shown));
@@ -71,13 +70,11 @@ int main(int argc, char* argv[])
 {
     // The second screen's doubled dots per inch give it a scale of 2.
     QTemporaryDir folder;
-    QFile screens(folder.filePath(QStringLiteral("screens.json")));
-    if (!screens.open(QIODevice::WriteOnly)
-        || screens.write(R"({"screens": [{"name": "netbook", "width": 1024, "height": 600},
-            {"name": "scaled", "x": 1024, "width": 1366, "height": 768, "logicalDpi": 192}]})") < 0)
+    const QString screens = folder.filePath(QStringLiteral("screens.json"));
+    if (!test::writeBytes(screens, R"({"screens": [{"name": "netbook", "width": 1024, "height": 600},
+            {"name": "scaled", "x": 1024, "width": 1366, "height": 768, "logicalDpi": 192}]})"))
         return 2;
-    screens.close();
-    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + screens.fileName().toLocal8Bit());
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + QFile::encodeName(screens));
     QApplication app(argc, argv);
     ScreenFitTest test;
     return QTest::qExec(&test, argc, argv);

@@ -10,8 +10,7 @@ struct NamedText { const char* name; std::string Settings::* field; };
 #define QF(f) NamedFlag{#f, &Settings::f}
 #define QT(f) NamedText{#f, &Settings::f}
 
-// Every flag, counter and text of the record, listed by hand so that a field
-// the code forgets cannot hide from the tests that walk them all.
+// Every field of the record, listed by hand so that one the code forgets cannot hide from the tests.
 inline const NamedFlag kAllFlags[] = {
     QF(WizardDone), QF(MakeCount), QF(ColorCount), QF(LastStep), QF(SpielernameDone), QF(ConnectionDone),
     QF(CfgLAN), QF(CfgStandleitung), QF(CfgADSLfp), QF(CfgDSL), QF(CfgADSLCableAOL), QF(CfgQDSL),

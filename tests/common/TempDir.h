@@ -32,19 +32,14 @@ inline std::string readBytes(const std::filesystem::path& file)
 // The message `act` fails with, "" when it does not.
 inline std::string failureOf(const std::function<void()>& act)
 {
-    try {
-        act();
-    } catch (const std::exception& e) {
-        return e.what();
-    }
+    try { act(); } catch (const std::exception& e) { return e.what(); }
     return "";
 }
 
 // Root may write where the player could not, and may give files away.
 inline bool runningAsRoot() { return ::geteuid() == 0; }
 
-// A fresh folder under the system's temporary folder, removed with all it
-// holds when the test ends.
+// A fresh folder under the system's temporary folder, removed with all it holds at the end.
 class TempDir {
 public:
     TempDir()
@@ -54,19 +49,14 @@ public:
             throw std::runtime_error("cannot make a test folder in " + name);
         m_path = name;
     }
-    ~TempDir()
-    {
-        std::error_code ec;
-        std::filesystem::remove_all(m_path, ec);
-    }
+    ~TempDir() { std::error_code ec; std::filesystem::remove_all(m_path, ec); }
     TempDir(const TempDir&) = delete;
     TempDir& operator=(const TempDir&) = delete;
 
     const std::filesystem::path& path() const { return m_path; }
     std::filesystem::path operator/(std::string_view name) const { return m_path / name; }
 
-    // Everything below the folder by relative path, files with their bytes:
-    // a failed operation must leave this exactly as it was.
+    // Everything below by relative path, files with their bytes: what a failure must leave as it was.
     std::map<std::string, std::string> contents() const
     {
         std::map<std::string, std::string> all;

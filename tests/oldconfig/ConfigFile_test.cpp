@@ -4,6 +4,7 @@
 #include "oldconfig/BindCarry.h"
 #include "oldconfig/EntryMeter.h"
 #include "oldconfig/FileLineOutput.h"
+#include "oldconfig/LoadedConfig.h"
 
 #include <gtest/gtest.h>
 
@@ -54,8 +55,7 @@ TEST(ConfigFile, obstaclesAreNamedAndAFailedMakeChangesNothing)
     const Contents before = dir.contents();
 
     std::vector<std::pair<std::string, std::string>> why = {
-        {"config.cfg", ""},
-        {"new.cfg", ""},
+        {"config.cfg", ""}, {"new.cfg", ""},
         {"gone/config.cfg", "Der Ordner \u201E" + at + "/gone\u201C existiert nicht."},
         {"config.cfg/x.cfg", "\u201E" + at + "/config.cfg\u201C ist kein Ordner."},
         {"folder.cfg", "\u201E" + at + "/folder.cfg\u201C ist ein Ordner und keine Config-Datei."},
@@ -73,8 +73,7 @@ TEST(ConfigFile, obstaclesAreNamedAndAFailedMakeChangesNothing)
     const auto replace = [root = dir.path()](std::function<void(const fs::path&)> last) {
         return [=] { replaceFileAtomically(root / "config.cfg", writeThreeLines, last); };
     };
-    // A short file stays in memory until the close, a long one fails while
-    // it is written; both must come out as an error, not a short file.
+    // A short file fails at the close, a long one while written: both are errors, not short files.
     const auto fillFullDisk = [](int lines) {
         return [=] {
             FileLineOutput out("/dev/full", FileLineOutput::Open::Overwrite);
@@ -126,10 +125,8 @@ TEST(ConfigFile, obstaclesAreNamedAndAFailedMakeChangesNothing)
         EXPECT_EQ(dir.contents(), before) << name;
     }
 
-    // A replace through a link keeps the link, the owner and the
-    // permissions. Temporary files of a killed make go; a fresh one may be
-    // another program's at work and stays, as does anything of another
-    // pattern.
+    // A replace through a link keeps link, owner and permissions. A killed make's temporary files go;
+    // a fresh one may be another program's at work and stays, as does anything of another pattern.
     Contents after = before;
     for (const char* name : {".config.cfg.0123456789ab.tmp", ".x.cfg.fedcba987654.tmp", ".y.cfg.0123.tmp"}) {
         writeBytes(dir / name, "left");
@@ -147,19 +144,16 @@ TEST(ConfigFile, obstaclesAreNamedAndAFailedMakeChangesNothing)
     EXPECT_TRUE(fs::is_symlink(dir / "link.cfg"));
     struct stat st {};
     ASSERT_EQ(::stat((dir / "config.cfg").c_str(), &st), 0);
-    if (testing::runningAsRoot()) {
-        EXPECT_EQ(std::pair(st.st_uid, st.st_gid), std::pair(uid_t{4321}, gid_t{4322}));
-    }
+    EXPECT_EQ(std::pair(st.st_uid, st.st_gid),
+              testing::runningAsRoot() ? std::pair(uid_t{4321}, gid_t{4322}) : std::pair(::getuid(), ::getgid()));
     EXPECT_EQ(st.st_mode & 0777, 0640u);
 }
 
-// The generated lines, then the old bind lines, each with CR LF, the file
-// read back and marked read-only for everyone; clearing the mark gives only
-// the owner write access back.
+// The generated lines, then the old bind lines, each with CR LF, marked read-only for everyone;
+// clearing the mark gives only the owner write access back.
 TEST(MakeConfig, generatedLinesThenBindLinesReadBackAndMarkedReadOnly)
 {
-    // Every byte but the line ends in bind lines between other lines, with
-    // LF-only, CR-only and CR LF endings; and more lines than a 16-bit count.
+    // Every byte but the line ends in binds among other lines, any line end; more lines than 16 bits count.
     std::string everyByte, everyByteBinds, many;
     for (int b = 0; b < 256; ++b) {
         const std::string line = "bind \"" + std::string(1, static_cast<char>(b)) + "\" \"say\"";
@@ -198,6 +192,26 @@ TEST(MakeConfig, generatedLinesThenBindLinesReadBackAndMarkedReadOnly)
         EXPECT_EQ(fs::status(file).permissions() & kAllWrite, fs::perms::owner_write);
     }
     EXPECT_EQ(entryCountText(40003), "40003 Eintr\xC3\xA4ge in der neuen Config");
+}
+
+// A run may only replace the file its working list was read from, or a new file where it was chosen.
+TEST(LoadedConfig, aRunStartsOnlyOnTheFileItsListBelongsTo)
+{
+    TempDir dir;
+    writeBytes(dir / "config.cfg", "bind a\r\n");
+    const LoadedConfig old = loadConfig(dir / "config.cfg"), fresh = loadConfig(dir / "new.cfg");
+    const auto refused = [&](const char* name) {
+        return "Die Config \u201E" + (dir / name).string() + "\u201C ist nicht geladen. Lade sie zuerst mit "
+               "\u201E\u00D6ffnen\u201C im Men\u00FC \u201EDatei\u201C; es wurde nichts geschrieben und kein Backup erstellt.";
+    };
+    const std::tuple<const char*, const LoadedConfig*, const char*, std::string> cases[] = {
+        {"the loaded file", &old, "config.cfg", ""}, {"the chosen new file", &fresh, "new.cfg", ""},
+        {"another new file", &old, "other.cfg", refused("other.cfg")},
+        {"another new file after a new one", &fresh, "other.cfg", refused("other.cfg")},
+        {"an existing file after a new one", &fresh, "config.cfg", refused("config.cfg")},
+    };
+    for (const auto& [name, loaded, chosen, message] : cases)
+        EXPECT_EQ(whyRunRefused(*loaded, dir / chosen), message) << name;
 }
 
 } // namespace

@@ -37,10 +37,8 @@ TEST(SteamLibraries, libraryListReadsBothLayoutsAndRefusesBrokenText)
         {"nesting past any real file", "libraryfolders { 1 /x k {" + nested + "} }", {}},
         {"nesting as deep as it may be", "libraryfolders { 1 /x " + nested + " }", {"/x"}},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        EXPECT_EQ(libraryFolders(c.vdf), c.folders);
-    }
+    for (const auto& c : cases)
+        EXPECT_EQ(libraryFolders(c.vdf), c.folders) << c.name;
 }
 
 TEST(SteamLibraries, gameFolderIsFoundInTheFirstLibraryThatHasIt)
@@ -48,15 +46,13 @@ TEST(SteamLibraries, gameFolderIsFoundInTheFirstLibraryThatHasIt)
     const std::string native = ".local/share/Steam";
     const std::string flatpak = ".var/app/com.valvesoftware.Steam/.local/share/Steam";
     const std::string game = "steamapps/common/Half-Life/cstrike";
-    // Folders below the fake home ("extra/..." stands for a Steam folder
-    // found elsewhere), a file in one of them with its text ("@" becomes the
-    // home path).
+    // Folders below the fake home ("extra/" is a Steam folder found elsewhere), a file in one of
+    // them with its text ("@" becomes the home path).
     struct Case { const char* name; std::vector<std::string> folders; std::pair<std::string, std::string> file;
                   std::string found; };
     const auto list = [](std::initializer_list<const char*> paths) {
         std::string vdf = "\"libraryfolders\"\n{\n";
-        int n = 0;
-        for (const char* path : paths)
+        for (int n = 0; const char* path : paths)
             vdf += "\t\"" + std::to_string(n++) + "\" { \"path\" \"@/" + path + "\" }\n";
         return vdf + "}\n";
     };
@@ -82,12 +78,11 @@ TEST(SteamLibraries, gameFolderIsFoundInTheFirstLibraryThatHasIt)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         TempDir home;
-        const std::string at = home.path().generic_string();
         for (const auto& folder : c.folders)
             fs::create_directories(home / folder);
         if (auto [file, text] = c.file; !file.empty()) {
             for (auto pos = text.find('@'); pos != std::string::npos; pos = text.find('@'))
-                text.replace(pos, 1, at);
+                text.replace(pos, 1, home.path().generic_string());
             fs::create_directories((home / file).parent_path());
             testing::writeBytes(home / file, text);
         }

@@ -1,9 +1,6 @@
-// Whole generated configs compared byte for byte with files kept in
-// tests/data/writer: every literal, the order of the sections and the code
-// page show up there. answers.txt names the answers behind each of them and
-// lists, for single answers on a fresh record, exactly the lines they take
-// out of the fresh config and put in, so two choices or two typed values
-// swapped anywhere show up too.
+// Whole configs compared byte for byte with files in tests/data/writer; answers.txt names the
+// answers behind each and, for single answers on a fresh record, exactly the lines they take out
+// and put in, so two choices or typed values swapped anywhere show up.
 
 #include "writer/WriteConfig.h"
 
@@ -23,10 +20,7 @@ namespace {
 using testing::kAllFlags;
 using testing::kAllTexts;
 
-std::string golden(const std::string& name)
-{
-    return readFileBytes(std::filesystem::path(QUORVIX_TEST_DATA) / "writer" / name);
-}
+std::string golden(const std::string& name) { return readFileBytes(std::filesystem::path(QUORVIX_TEST_DATA) / "writer" / name); }
 
 std::string configBytes(const Settings& s)
 {
@@ -42,22 +36,20 @@ Settings answered(const std::string& answers)
     Settings s;
     const std::regex answer(R"((\*|\w+)=\[(.*?)\](?= |$))");
     for (std::sregex_iterator it(answers.begin(), answers.end(), answer), end; it != end; ++it) {
-        const auto flag = std::ranges::find(kAllFlags, (*it)[1].str(), &testing::NamedFlag::name);
-        const auto text = std::ranges::find(kAllTexts, (*it)[1].str(), &testing::NamedText::name);
+        const std::string name = (*it)[1], value = (*it)[2];
+        const auto flag = std::ranges::find(kAllFlags, name, &testing::NamedFlag::name);
+        const auto text = std::ranges::find(kAllTexts, name, &testing::NamedText::name);
         for (const auto& f : kAllFlags)
-            s.*f.field = (*it)[1] == "*" ? static_cast<Settings::Flag>(std::stoi((*it)[2])) : s.*f.field;
-        if (flag != std::end(kAllFlags))
-            s.*flag->field = static_cast<Settings::Flag>(std::stoi((*it)[2]));
-        else if (text != std::end(kAllTexts))
-            s.*text->field = (*it)[2];
-        else if ((*it)[1] != "*")
-            ADD_FAILURE() << "no such field " << (*it)[1];
+            if (name == "*" || &f == flag)
+                s.*f.field = static_cast<Settings::Flag>(std::stoi(value));
+        if (text != std::end(kAllTexts))
+            s.*text->field = value;
+        EXPECT_TRUE(name == "*" || flag != std::end(kAllFlags) || text != std::end(kAllTexts)) << "no such field " << name;
     }
     return s;
 }
 
-// The block between the longest common start and end, "-" for the fresh
-// config's lines, "+" for the new ones.
+// The block between the longest common start and end: "-" fresh config lines, "+" new ones.
 std::string changes(const Settings& s)
 {
     const RawLines from = splitLines(decodeCp1252(configBytes(Settings{})));
@@ -94,11 +86,10 @@ TEST(WriteConfig, answersGiveTheKeptFilesAndChangeExactlyTheirOwnLines)
             EXPECT_EQ(changes(answered(head)), lines) << head;
     }
     // A flag no record lists changes nothing.
-    for (const auto& f : kAllFlags) {
+    for (const auto& f : kAllFlags)
         if (!records.contains("== " + std::string(f.name) + "=[1]")) {
             EXPECT_EQ(changes(answered(std::string(f.name) + "=[1]")), "") << f.name;
         }
-    }
 }
 
 } // namespace
