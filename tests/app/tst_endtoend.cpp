@@ -51,8 +51,8 @@ const QString kOldShown = QStringLiteral(
     "{ name} = \"[Spieler]\"\n{bind} = \"[w]\"\n{Sensitivity} = \"[3,5]\"\n{bind} = \"[ä]\"\n"
     "{Bind} = \"[x]\"\n{unbind} = \"[F5]\"\n{say} = \"[Grüß€]\"\n{x} = \"\"\n{bind} = \"[mouse1]\"\n");
 // The dropped lines whose setting the new config does not set again.
-const QStringList kLost = {QStringLiteral("Zeile 6: Bind \"x\" \"kill\""), QStringLiteral("Zeile 8: say \"Grüß€\" b\"c"),
-                           QStringLiteral("Zeile 9: x \"\"")};
+const QStringList kLost = {QStringLiteral("Zeile 6: Bind \"x\" \"kill\""),
+                           QStringLiteral("Zeile 8: say \"Grüß€\" b\"c"), QStringLiteral("Zeile 9: x \"\"")};
 // Its lines that end the made file, the last now with a line end.
 const QByteArray kCarried =
     "bind \"w\" \"+forward\"\r\nbind \"\xE4\" \"say_team R\xE4uber\"\r\nunbind \"F5\"\r\n"
@@ -186,7 +186,8 @@ class EndToEndTest : public QObject {
                      QStringLiteral("Übernommen: %1 Zeilen  ·  Fällt weg: %2 Zeilen  ·  Neu erzeugt: %3 Zeilen")
                          .arg(oldFileThere ? 4 : 0).arg(oldFileThere ? 7 : 0).arg(entries - (oldFileThere ? 4 : 0)));
             QStringList lost;
-            for (const QListWidgetItem* item : window->findChild<QListWidget*>(QStringLiteral("lstVerloren"))->findItems({}, Qt::MatchContains))
+            for (const QListWidgetItem* item :
+                 window->findChild<QListWidget*>(QStringLiteral("lstVerloren"))->findItems({}, Qt::MatchContains))
                 lost << item->text();
             QCOMPARE(lost, oldFileThere ? kLost : QStringList());
             QTest::keyClick(window, Qt::Key_Escape);

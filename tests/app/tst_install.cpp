@@ -39,10 +39,12 @@ private slots:
         while (!build.exists(QStringLiteral("CMakeCache.txt")))
             QVERIFY2(build.cdUp(), "the test runs inside a CMake build folder");
         const QString cache = QString::fromUtf8(readBytes(build.filePath(QStringLiteral("CMakeCache.txt"))));
-        const QString cmake = cache.section(QStringLiteral("CMAKE_COMMAND:INTERNAL="), 1).section(QLatin1Char('\n'), 0, 0);
+        const QString cmake
+            = cache.section(QStringLiteral("CMAKE_COMMAND:INTERNAL="), 1).section(QLatin1Char('\n'), 0, 0);
         const auto [code, output] = run(cmake, {"--install", build.path(), "--prefix", prefix.path()});
         QVERIFY2(code == 0, qPrintable(output));
-        QCOMPARE(readBytes(prefix.filePath(QStringLiteral("bin/quorvix"))), readBytes(build.filePath(QStringLiteral("src/quorvix"))));
+        QCOMPARE(readBytes(prefix.filePath(QStringLiteral("bin/quorvix"))),
+                 readBytes(build.filePath(QStringLiteral("src/quorvix"))));
 
         // The menu entry passes the validator silently and names the program and an icon it has.
         const QString entryFile = prefix.filePath(QStringLiteral("share/applications/quorvix.desktop"));
@@ -53,7 +55,8 @@ private slots:
         entry.beginGroup(QStringLiteral("Desktop Entry"));
         const QString program = entry.value(QStringLiteral("Exec")).toString().section(QLatin1Char(' '), 0, 0);
         QVERIFY2(QFileInfo(prefix.filePath(QStringLiteral("bin/") + program)).isExecutable(), qPrintable(program));
-        const QString icon = prefix.filePath(QStringLiteral("share/icons/hicolor/%1/apps/") + entry.value(QStringLiteral("Icon")).toString());
+        const QString icon = prefix.filePath(QStringLiteral("share/icons/hicolor/%1/apps/")
+                                             + entry.value(QStringLiteral("Icon")).toString());
         QImageReader png(icon.arg(QStringLiteral("256x256")) + QStringLiteral(".png"));
         QVERIFY(png.size() == QSize(256, 256) && png.read().hasAlphaChannel());
         const QByteArray svg = readBytes(icon.arg(QStringLiteral("scalable")) + QStringLiteral(".svg"));

@@ -67,16 +67,25 @@ struct Run {
         form = std::make_unique<MainWindow>(dialogs);
         form->setBackupFolder(path(QStringLiteral("backup")));
         form->setStampLocale(QLocale(QLocale::German, QLocale::Germany));
-        form->setClock([] { return std::chrono::system_clock::time_point(std::chrono::seconds(kBackupTime.toSecsSinceEpoch())); });
+        form->setClock(
+            [] { return std::chrono::system_clock::time_point(std::chrono::seconds(kBackupTime.toSecsSinceEpoch())); });
         form->show();
     }
     QString path(const QString& name) const { return dir.filePath(name); }
-    QString place(const QString& name, const QByteArray& bytes) const { writeBytes(path(name), bytes); return path(name); }
+    QString place(const QString& name, const QByteArray& bytes) const
+    {
+        writeBytes(path(name), bytes);
+        return path(name);
+    }
     // The load step at start-up, and later "Öffnen"; nothing stands for a cancel.
     void load(std::optional<QString> file) { dialogs.chosenFiles.push_back(std::move(file)); form->Form_Load(); }
     void open(std::optional<QString> file) { dialogs.chosenFiles.push_back(std::move(file)); trigger("mnuOpen"); }
     void trigger(const char* action) { form->findChild<QAction*>(action)->trigger(); }
-    void neueConfig(QMessageBox::StandardButton backup) { dialogs.answers.push_back(backup); click(button("cmdCfgNeu")); }
+    void neueConfig(QMessageBox::StandardButton backup)
+    {
+        dialogs.answers.push_back(backup);
+        click(button("cmdCfgNeu"));
+    }
     void erstelleConfig() { click(button("cmdMakeCFG")); }
     QPushButton* button(const char* name) const { return form->findChild<QPushButton*>(name); }
     QWidget* restoreWindow() { trigger("mnuRestore"); return form->findChild<QWidget*>(QStringLiteral("frmRestore")); }
@@ -89,7 +98,10 @@ struct Run {
     const RecordedMessage& last() const { return dialogs.messages.last(); }
 };
 
-QList<InfoWindow*> aboutWindows(QWidget* form1) { return form1->findChildren<InfoWindow*>(QString(), Qt::FindDirectChildrenOnly); }
+QList<InfoWindow*> aboutWindows(QWidget* form1)
+{
+    return form1->findChildren<InfoWindow*>(QString(), Qt::FindDirectChildrenOnly);
+}
 
 QPlainTextEdit* note(QWidget* info) { return info->findChild<QPlainTextEdit*>(QStringLiteral("txtNote")); }
 
@@ -250,7 +262,8 @@ private slots:
         QCOMPARE(runWizardToEnd(run.form->wizard(), QStringLiteral("Ann")), 0);
         run.dialogs.answers = {QMessageBox::No, QMessageBox::Yes};
         run.erstelleConfig();
-        QVERIFY(run.last().text.contains(QStringLiteral("wurde geändert")) && run.last().text.contains(QStringLiteral(": 2 statt 1.")));
+        QVERIFY(run.last().text.contains(QStringLiteral("wurde geändert"))
+                && run.last().text.contains(QStringLiteral(": 2 statt 1.")));
         QCOMPARE(readBytes(file), changed);
         run.erstelleConfig();
         QCOMPARE(run.last().text, kMade);
@@ -261,17 +274,29 @@ private slots:
     // Nothing is written, no backup made, unless the working list is the chosen file's and it may be replaced.
     void neueConfigRefusals()
     {
-        const QString notLoaded = kRefused + QStringLiteral("Die Config „%1“ ist nicht geladen. Lade sie zuerst mit "
-            "„Öffnen“ im Menü „Datei“; es wurde nichts geschrieben und kein Backup erstellt.");
-        const QString notRegular = kRefused + QStringLiteral("„%1“ ist keine normale Datei und wird weder gelesen noch ersetzt.");
+        const QString notLoaded = kRefused
+            + QStringLiteral("Die Config „%1“ ist nicht geladen. Lade sie zuerst mit "
+                             "„Öffnen“ im Menü „Datei“; es wurde nichts geschrieben und kein Backup erstellt.");
+        const QString notRegular
+            = kRefused + QStringLiteral("„%1“ ist keine normale Datei und wird weder gelesen noch ersetzt.");
         const QStringList backedUpButFailed = {kBackupQuestion, kBackupDone, kCannotCreate};
-        const struct { QString chosen; QString backupFolder; QStringList messages; } rows[] = {
-            {"marked.cfg", "backup", backedUpButFailed}, {"gone/config.cfg", "backup", backedUpButFailed},
-            {"dir.cfg", "backup", {notRegular}}, {"fifo.cfg", "backup", {notRegular}},
-            {"unreadable.cfg", "backup", {notLoaded}}, {"foreign.cfg", "backup", {notLoaded}}, // no read right
+        struct Row {
+            QString chosen;
+            QString backupFolder;
+            QStringList messages;
+        };
+        const Row rows[] = {
+            {"marked.cfg", "backup", backedUpButFailed},
+            {"gone/config.cfg", "backup", backedUpButFailed},
+            {"dir.cfg", "backup", {notRegular}},
+            {"fifo.cfg", "backup", {notRegular}},
+            {"unreadable.cfg", "backup", {notLoaded}},
+            {"foreign.cfg", "backup", {notLoaded}}, // no read right
             {"other.cfg", "backup", {kBackupQuestion, kLoading, notLoaded}}, // loaded mid-run
             // Reported only once it failed; the run goes on.
-            {"config.cfg", "no/such/folder", {kBackupQuestion, QStringLiteral("Es ist ein Fehler beim Backup der Config aufgetreten!")}},
+            {"config.cfg",
+             "no/such/folder",
+             {kBackupQuestion, QStringLiteral("Es ist ein Fehler beim Backup der Config aufgetreten!")}},
         };
         for (const auto& [chosen, backupFolder, messages] : rows) {
             Run run;
@@ -280,7 +305,8 @@ private slots:
                 run.place(QString::fromLatin1(name), bytes);
             QDir(run.dir.path()).mkdir(QStringLiteral("dir.cfg"));
             QVERIFY(::mkfifo(QFile::encodeName(run.path(QStringLiteral("fifo.cfg"))).constData(), 0644) == 0);
-            QFile::setPermissions(run.dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ExeOther);
+            QFile::setPermissions(run.dir.path(),
+                                  QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ExeOther);
             QFile::setPermissions(run.path(QStringLiteral("unreadable.cfg")), QFile::WriteOwner);
             QFile::setPermissions(run.path(QStringLiteral("foreign.cfg")), {});
             run.form->setBackupFolder(run.path(backupFolder));
@@ -298,7 +324,8 @@ private slots:
             QCOMPARE(run.textsSince(1).join('|'), messages.join('|').arg(run.path(chosen)));
             QCOMPARE(run.last().icon, QMessageBox::Critical);
             QVERIFY(run.form->isVisible() && (midRun || run.pageShown(1) == (messages.size() == 2)));
-            QCOMPARE(QFile::exists(run.path(QStringLiteral("backup/configBACKUP.cfg"))), messages.contains(kBackupDone));
+            QCOMPARE(QFile::exists(run.path(QStringLiteral("backup/configBACKUP.cfg"))),
+                     messages.contains(kBackupDone));
             for (const char* name : {"config.cfg", "unreadable.cfg", "foreign.cfg", "other.cfg"})
                 QCOMPARE(readBytes(run.path(QString::fromLatin1(name))), bytes);
         }
@@ -457,8 +484,11 @@ private slots:
             big.close();
             run.open(big.fileName());
             QCOMPARE(run.last().icon, QMessageBox::Critical);
-            QCOMPARE(run.last().text, QStringLiteral("Die Datei „%1“ ist zu groß für eine Config (erlaubt sind höchstens "
-                                                     "8 MiB und 131072 Zeilen). Sie wird nicht geladen.\n\nDeine Config bleibt, wie sie ist.").arg(big.fileName()));
+            QCOMPARE(
+                run.last().text,
+                QStringLiteral("Die Datei „%1“ ist zu groß für eine Config (erlaubt sind höchstens "
+                               "8 MiB und 131072 Zeilen). Sie wird nicht geladen.\n\nDeine Config bleibt, wie sie ist.")
+                    .arg(big.fileName()));
             QCOMPARE(run.form->workingList(), RawLines{"bind \"k\" \"+jump\"a.cfg\xF0\x9F\x98"});
         }
         run.neueConfig(QMessageBox::Yes);

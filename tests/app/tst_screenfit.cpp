@@ -53,7 +53,8 @@ private slots:
         } else if (window.toInt() > 0) {
             form1.wizard().showPage(window.toInt());
         }
-        if (QWidget* asked = window.toInt() > 0 ? form1.wizard().page(window.toInt()) : form1.findChild<QWidget*>(window))
+        if (QWidget* asked
+            = window.toInt() > 0 ? form1.wizard().page(window.toInt()) : form1.findChild<QWidget*>(window))
             shown = asked; // Form1 and the splash are no child windows
         // Placed half off the screen, as a window manager may do, the window is put back on it.
         const QRect area = on->availableGeometry();

@@ -70,7 +70,8 @@ private slots:
         dialogs.chosenFiles.push_back(config);
         QPointer<SplashWindow> splash = new SplashWindow(dialogs);
         QSignalSpy shown(splash.data(), &SplashWindow::mainWindowShown);
-        QVERIFY2(tmrSTART(splash)->isActive() && tmrSTART(splash)->interval() == 1000, "it ticks from the start, each second");
+        QVERIFY2(tmrSTART(splash)->isActive() && tmrSTART(splash)->interval() == 1000,
+                 "it ticks from the start, each second");
         QString seen;
         dialogs.whileMessageOpen = [&](const QString&) {
             const auto windows = windowsNamed<MainWindow>("Form1");

@@ -90,8 +90,10 @@ private:
         add(w->isHidden() && !w->isWindow(), "hidden");
         add(w->testAttribute(Qt::WA_SetFont) && w->font().bold(), "bold");
         // Colours the program set itself, by what they colour.
-        const std::pair<QPalette::ColorRole, const char*> roles[] = {
-            {QPalette::WindowText, "text"}, {QPalette::ButtonText, "button"}, {QPalette::Text, "typed"}, {QPalette::Base, "base"}};
+        const std::pair<QPalette::ColorRole, const char*> roles[] = {{QPalette::WindowText, "text"},
+                                                                     {QPalette::ButtonText, "button"},
+                                                                     {QPalette::Text, "typed"},
+                                                                     {QPalette::Base, "base"}};
         for (const auto& [role, label] : roles)
             add(w->testAttribute(Qt::WA_SetPalette) && w->palette().color(role) != QApplication::palette(w).color(role),
                 QString::fromLatin1(label) + '=' + w->palette().color(role).name());

@@ -14,7 +14,8 @@ using testing::TempDir;
 std::string header(const std::string& dateLine)
 {
     const std::string stars(43, '*');
-    return stars + "\r\n**************Config Backup****************\r\n" + stars + "\r\n\r\n" + dateLine + "\r\n\r\n\r\n";
+    return stars + "\r\n**************Config Backup****************\r\n" + stars + "\r\n\r\n" + dateLine
+        + "\r\n\r\n\r\n";
 }
 
 // Written through the same replace as the config, each time over an older, longer backup.
@@ -62,7 +63,8 @@ TEST(BackupHistory, halfWrittenOrDamagedEntriesAreLeftOut)
         {"a letter after the path length", std::string(good).insert(pathAt - 1, "x")},
         {"no mark at the start", good.substr(1)},
     };
-    const std::string unreadable = "Der Eintrag \u201E" + entries[0].file.string() + "\u201C im Backup-Verlauf kann nicht gelesen werden.";
+    const std::string unreadable
+        = "Der Eintrag \u201E" + entries[0].file.string() + "\u201C im Backup-Verlauf kann nicht gelesen werden.";
     for (const auto& [name, bytes] : damaged) {
         testing::writeBytes(entries[0].file, bytes);
         EXPECT_TRUE(history.entries().empty()) << name;

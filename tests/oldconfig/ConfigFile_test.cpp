@@ -201,8 +201,10 @@ TEST(LoadedConfig, aRunStartsOnlyOnTheFileItsListBelongsTo)
     writeBytes(dir / "config.cfg", "bind a\r\n");
     const LoadedConfig old = loadConfig(dir / "config.cfg"), fresh = loadConfig(dir / "new.cfg");
     const auto refused = [&](const char* name) {
-        return "Die Config \u201E" + (dir / name).string() + "\u201C ist nicht geladen. Lade sie zuerst mit "
-               "\u201E\u00D6ffnen\u201C im Men\u00FC \u201EDatei\u201C; es wurde nichts geschrieben und kein Backup erstellt.";
+        return "Die Config \u201E" + (dir / name).string()
+            + "\u201C ist nicht geladen. Lade sie zuerst mit "
+              "\u201E\u00D6ffnen\u201C im Men\u00FC \u201EDatei\u201C; es wurde nichts geschrieben und kein Backup "
+              "erstellt.";
     };
     const std::tuple<const char*, const LoadedConfig*, const char*, std::string> cases[] = {
         {"the loaded file", &old, "config.cfg", ""}, {"the chosen new file", &fresh, "new.cfg", ""},

@@ -125,7 +125,8 @@ QString play(Wizard& wizard, Settings& settings, const QString& script)
     qApp->installEventFilter(&counter);
     WizardPage* page = nullptr;
     for (QString step : script.split('|')) {
-        step.replace(QStringLiteral("{TAB}"), QStringLiteral("\t")).replace(QStringLiteral("{ESC}"), QStringLiteral("\x1b"));
+        step.replace(QStringLiteral("{TAB}"), QStringLiteral("\t"))
+            .replace(QStringLiteral("{ESC}"), QStringLiteral("\x1b"));
         const qsizetype eq = step.indexOf('=');
         const QString name = step.left(eq), value = eq < 0 ? QString() : step.mid(eq + 1);
         WizardPage* shown = wizard.visiblePage();

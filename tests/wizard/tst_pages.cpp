@@ -81,7 +81,8 @@ private slots:
             QStringList messages;
             for (const auto& [key, value] : block)
                 key == QLatin1String("says") ? void(messages << value) : void(field[key] = value);
-            QTest::newRow(qPrintable(field["name"])) << field["do"] << field["shows"].toInt() << messages << field["keeps"];
+            QTest::newRow(qPrintable(field["name"]))
+                << field["do"] << field["shows"].toInt() << messages << field["keeps"];
         }
     }
     void scenario()

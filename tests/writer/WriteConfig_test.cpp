@@ -20,7 +20,10 @@ namespace {
 using testing::kAllFlags;
 using testing::kAllTexts;
 
-std::string golden(const std::string& name) { return readFileBytes(std::filesystem::path(QUORVIX_TEST_DATA) / "writer" / name); }
+std::string golden(const std::string& name)
+{
+    return readFileBytes(std::filesystem::path(QUORVIX_TEST_DATA) / "writer" / name);
+}
 
 std::string configBytes(const Settings& s)
 {
@@ -44,7 +47,8 @@ Settings answered(const std::string& answers)
                 s.*f.field = static_cast<Settings::Flag>(std::stoi(value));
         if (text != std::end(kAllTexts))
             s.*text->field = value;
-        EXPECT_TRUE(name == "*" || flag != std::end(kAllFlags) || text != std::end(kAllTexts)) << "no such field " << name;
+        EXPECT_TRUE(name == "*" || flag != std::end(kAllFlags) || text != std::end(kAllTexts))
+            << "no such field " << name;
     }
     return s;
 }
