@@ -88,16 +88,6 @@ const Plan kNothing{"app/wizard_nothing.cfg", 163,
     "txtSpielername=A|>|>|txtCfgVMaxFPS*3=60|>|>|txtCfgMSens=3|txtCfgMSensratio=0|>|>"
     "|txtCfgHudDTN=0|txtCfgHudChattime=0.01|txtCfgHudKaufhis= |>|txtCfgNetghight=|txtCfgNetgwidth=|>|>|>|>"};
 
-// Counts how often the watched window was raised above the others.
-struct RaiseCounter : QObject {
-    int raised = 0;
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        raised += event->type() == QEvent::ZOrderChange;
-        return false;
-    }
-};
-
 // The coloured view as painted, blue runs in {} and red ones in []: the
 // colour of each character is its own format's, unless its paragraph's
 // layout lays another on it.
@@ -174,11 +164,12 @@ class EndToEndTest : public QObject {
         click(form.findChild<QPushButton*>(QStringLiteral("cmdCfgNeu")));
 
         // Handed back after the last page, the main window comes to the front.
-        RaiseCounter raises;
+        EventCounter raises(QEvent::ZOrderChange);
+        raises.watched = &form;
         form.installEventFilter(&raises);
         QCOMPARE(play(form.wizard(), form.settings(), QString::fromUtf8(plan.steps)), QString());
         QVERIFY(form.isVisible());
-        QCOMPARE(raises.raised, 1);
+        QCOMPARE(raises.count, 1);
         QCOMPARE(form.settings().WizardDone, Settings::Flag(1));
 
         // The preview, opened twice, shows the bytes the make then writes

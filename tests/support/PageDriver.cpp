@@ -29,18 +29,6 @@ void typeKeys(QLineEdit* box, const QString& text)
     }
 }
 
-// Counts how often the page of the last button press was hidden by it, to
-// tell "hidden and shown again" from "left on screen".
-struct HideCounter : QObject {
-    QObject* watched = nullptr;
-    int hides = 0;
-    bool eventFilter(QObject* object, QEvent* event) override
-    {
-        hides += object == watched && event->type() == QEvent::Hide;
-        return false;
-    }
-};
-
 
 // What each page's checks accept, page 2 to 10: buttons to tick, and
 // "box=text" for a click into the box and typing; the player name comes
@@ -121,7 +109,9 @@ void settle()
 
 QString play(Wizard& wizard, Settings& settings, const QString& script)
 {
-    HideCounter counter;
+    // How often the page of the last button press was hidden by it, to tell
+    // "hidden and shown again" from "left on screen".
+    EventCounter counter(QEvent::Hide);
     qApp->installEventFilter(&counter);
     WizardPage* page = nullptr;
     for (QString step : script.split('|')) {
@@ -137,7 +127,7 @@ QString play(Wizard& wizard, Settings& settings, const QString& script)
             wizard.showPage(step.mid(1).toInt());
             page = wizard.page(step.mid(1).toInt());
         } else if (QStringList{">", "<", "RET", "ENTER"}.contains(step)) {
-            counter.hides = 0;
+            counter.count = 0;
             counter.watched = shown;
             if (step.size() == 1)
                 step == QLatin1String(">") ? pressNext(shown) : pressBack(shown);
@@ -157,7 +147,7 @@ QString play(Wizard& wizard, Settings& settings, const QString& script)
         } else if (step.startsWith('?')) {
             QString seen;
             if (name == QLatin1String("?hides") || name == QLatin1String("?clicks"))
-                seen = QString::number(name == QLatin1String("?hides") ? counter.hides : page->clickCount());
+                seen = QString::number(name == QLatin1String("?hides") ? counter.count : page->clickCount());
             else if (name.startsWith(QLatin1String("?undo:")))
                 seen = box(name.mid(6))->isUndoAvailable() ? "yes" : "no";
             else if (auto* b = qobject_cast<QAbstractButton*>(need<QWidget>(shown, qPrintable(name.mid(1)))))

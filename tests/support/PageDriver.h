@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QEvent>
 #include <QString>
 #include <QWidget>
 
@@ -46,6 +47,20 @@ int passWizardAsLeft(Wizard& wizard);
 // tests/data/wizard/scenarios.txt. Returns "" or the first check that
 // failed, with its step.
 QString play(Wizard& wizard, Settings& settings, const QString& script);
+
+// Counts the events of one type that reach `watched` while it is installed
+// as an event filter.
+struct EventCounter : QObject {
+    explicit EventCounter(QEvent::Type counted) : type(counted) {}
+    QEvent::Type type;
+    QObject* watched = nullptr;
+    int count = 0;
+    bool eventFilter(QObject* object, QEvent* event) override
+    {
+        count += object == watched && event->type() == type;
+        return false;
+    }
+};
 
 // A control that must exist; a missing one ends the test program loudly
 // instead of crashing somewhere later.
