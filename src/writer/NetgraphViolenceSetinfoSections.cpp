@@ -28,11 +28,10 @@ constexpr OneWayChoice kNetgraphModes[] = {
     {&S::CfgNgraph3, {R"(net_graph "3")", R"(echo "Netgraph settings: Netgraphmodus 3")"}},
 };
 
-// A typed height goes to net_graphhight, the default to net_graphheight;
-// both width lines say net_graphwidht.
+// A typed size or the default, under the names the game registers.
 constexpr TypedValueOrDefault kNetgraphSize[] = {
-    {&S::CfgNetghight, R"(net_graphhight ")", R"(net_graphheight "64")"},
-    {&S::CfgNetgwidth, R"(net_graphwidht ")", R"(net_graphwidht "150")"},
+    {&S::CfgNetghight, R"(net_graphheight ")", R"(net_graphheight "64")"},
+    {&S::CfgNetgwidth, R"(net_graphwidth ")", R"(net_graphwidth "150")"},
 };
 
 // The page's left/middle/right options map to the game's 3/2/1.

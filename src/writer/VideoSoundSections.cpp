@@ -96,6 +96,9 @@ constexpr OneWayChoice kZtrick = {
     {R"(echo "Other settings: Ztrick On")", R"(gl_ztrick "1")"},
 };
 
+// cl_bop, cl_bopup and cl_cycle are not the game's cl_bob, cl_bobup and
+// cl_bobcycle, and stay so on purpose: the game ignores these names, while
+// the real ones take other ranges (cl_bob "1" would shake the view).
 constexpr TwoWayChoice kBopup = {
     &S::CfgVBUP,
     {R"(echo "Other settings: Bopup On")", R"(cl_bopup "0.5")", R"(cl_bop "1")"},
@@ -187,6 +190,7 @@ constexpr TwoWayChoice kVoice = {
 };
 
 // EAX needs an exact 1; everything else, also no choice at all, gets A3D.
+// The A3D line is for older engines; today's game ignores it, harmlessly.
 constexpr TwoWayChoice kSound3D = {
     &S::CfgEAX,
     {R"(echo "3DSound settings: EAX On")", R"(s_eax "1")"},

@@ -31,7 +31,9 @@ constexpr std::string_view kNetHeader[] = {
     "",
 };
 
-// One block per connection type, in the order they are written. DSL comes
+// One block per connection type, under the names the game registers;
+// cl_latency is for older engines and ignored by today's game, harmless.
+// In the order they are written. DSL comes
 // before ADSL FastPath here although the page lists it after.
 struct ConnectionBlock {
     FlagField field;
@@ -51,7 +53,7 @@ constexpr ConnectionBlock kConnectionBlocks[] = {
     {&S::CfgDSL, R"(echo "DSL 768/128 kbit/s settings ... done")",
      {R"(rate "12000")", R"(cl_rate "9999")", R"(cl_cmdrate "80")",
       R"(cl_updaterate "35")", R"(cl_cmdbackup "60")", R"(cl_resend "2")",
-      R"(c_dlmax "768")", R"(cl_latency "-50")"}},
+      R"(cl_dlmax "768")", R"(cl_latency "-50")"}},
     {&S::CfgADSLfp, R"(echo "ADSL FastPath (T-Online,Arcor) settings ... done")",
      {R"(rate "12000")", R"(cl_rate "9999")", R"(cl_cmdrate "40")",
       R"(cl_updaterate "30")", R"(cl_cmdbackup "2")", R"(cl_resend "2" )",
@@ -67,19 +69,19 @@ constexpr ConnectionBlock kConnectionBlocks[] = {
     {&S::CfgSDSL256, R"(echo "SDSL bis 256Kbit/s settings ... done")",
      {R"(rate "9999")", R"(cl_rate "9999")", R"(cl_cmdrate "100")",
       R"(cl_updaterate "35")", R"(cl_cmdbackup "60")", R"(cl_resend "6")",
-      R"(c_dlmax "128")", R"(cl_latency "-40")"}},
+      R"(cl_dlmax "128")", R"(cl_latency "-40")"}},
     {&S::CfgDualISDN, R"(echo "DUAL-ISDN settings ... done")",
      {R"(rate "9000")", R"(cl_rate "9999")", R"(cl_cmdrate "50")",
       R"(cl_updaterate "33")", R"(cl_cmdbackup "60")", R"(cl_resend "1.5")",
-      R"(c_dlmax "128")", R"(cl_latency "-30")"}},
+      R"(cl_dlmax "128")", R"(cl_latency "-30")"}},
     {&S::CfgISDN, R"(echo "ISDN settings ... done")",
      {R"(rate "6500")", R"(cl_rate "6500")", R"(cl_cmdrate "50")",
       R"(cl_updaterate "33")", R"(cl_cmdbackup "20")", R"(cl_resend "3")",
-      R"(c_dlmax "64")", R"(cl_latency "-30")"}},
+      R"(cl_dlmax "64")", R"(cl_latency "-30")"}},
     {&S::CfgModem, R"(echo "Modem 56kbit/s settings ... done")",
      {R"(rate "4000")", R"(cl_rate "2000")", R"(cl_cmdrate "32")",
       R"(cl_updaterate "25")", R"(cl_cmdbackup "8")", R"(cl_resend "3")",
-      R"(c_dlmax "56")", R"(cl_latency "-200")"}},
+      R"(cl_dlmax "56")", R"(cl_latency "-200")"}},
 };
 
 // Only an exact 1 allows downloads; any other value, even a positive one,
