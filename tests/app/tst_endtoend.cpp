@@ -14,6 +14,7 @@
 #include <QPlainTextEdit>
 #include <QDir>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -187,9 +188,11 @@ class EndToEndTest : public QObject {
                 window->findChild<QPlainTextEdit*>(QStringLiteral("txtVorschauNeu"))
                     ->toPlainText().replace(QLatin1Char('\n'), QStringLiteral("\r\n")).toStdString();
             previewed = QByteArray::fromStdString(encodeCp1252(shown).bytes) + "\r\n";
+            // "+mlook" stays, name and sensitivity get new values, four lines are carried, four dropped.
             QCOMPARE(window->findChild<QLabel*>(QStringLiteral("lblVorschauZahlen"))->text(),
-                     QStringLiteral("Übernommen: %1 Zeilen  ·  Fällt weg: %2 Zeilen  ·  Neu erzeugt: %3 Zeilen")
-                         .arg(oldFileThere ? 4 : 0).arg(oldFileThere ? 7 : 0).arg(entries - (oldFileThere ? 4 : 0)));
+                     QStringLiteral("Unverändert: %1  ·  Geändert: %2  ·  Neu: %3  ·  Übernommen: %4  ·  Fällt weg: %4")
+                         .arg(oldFileThere ? 1 : 0).arg(oldFileThere ? 2 : 0).arg(entries - (oldFileThere ? 7 : 0))
+                         .arg(oldFileThere ? 4 : 0));
             QStringList lost;
             for (const QListWidgetItem* item :
                  window->findChild<QListWidget*>(QStringLiteral("lstVerloren"))->findItems({}, Qt::MatchContains))
@@ -250,7 +253,7 @@ private slots:
 
     // The panes follow each other by the next carried line at or below the
     // top; past the last one, and with the box unticked, they stay put.
-    void previewPanesScrollTogetherByCarriedLine()
+    void previewPanesScrollAndSearchTogether()
     {
         QTemporaryDir dir;
         QByteArray old;
@@ -289,6 +292,19 @@ private slots:
         window->findChild<QCheckBox*>(QStringLiteral("chkGemeinsam"))->setChecked(false);
         oldBar->setValue(0);
         QCOMPARE(newBar->value(), carriedAt - 50);
+
+        // Search starts in the pane that has the focus, goes on from the place found through both panes and
+        // round, and says where it found the text.
+        auto* find = window->findChild<QLineEdit*>(QStringLiteral("txtSuchen"));
+        const QString inOld = QStringLiteral("in der alten Config, Zeile 61");
+        const std::pair<const char*, QString> steps[] = {
+            {"+JUMP", inOld}, {"+JUMP", QStringLiteral("in der neuen Config, Zeile %1").arg(carriedAt + 1)}, {"+JUMP", inOld},
+            {"x \"199", QStringLiteral("in der alten Config, Zeile 200")}, {"x \"1999", QStringLiteral("nicht gefunden")}};
+        for (const auto& [wanted, found] : steps) {
+            find->setText(QString::fromLatin1(wanted));
+            QTest::keyClick(find, Qt::Key_Return);
+            QCOMPARE(window->findChild<QLabel*>(QStringLiteral("lblSuchen"))->text(), found);
+        }
     }
 };
 

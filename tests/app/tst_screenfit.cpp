@@ -65,6 +65,39 @@ private slots:
             QVERIFY(button->isVisible()
                     && shown->rect().contains(QRect(button->mapTo(shown, QPoint()), button->size())));
     }
+
+    // The real dialogs on both screens: the file dialogs wholly on it, a message box centred over its
+    // window, or over the screen while that is not shown yet (at the first load).
+    void dialogsFitAndCentre()
+    {
+        for (QScreen* on : QGuiApplication::screens()) {
+            const QRect area = on->availableGeometry();
+            test::ScriptedDialogs scripted;
+            MainWindow form1(scripted);
+            form1.move(area.topLeft());
+            QList<QRect> frames;
+            QTimer peek;
+            connect(&peek, &QTimer::timeout, [&frames] {
+                if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+                    frames << dialog->frameGeometry();
+                    dialog->reject();
+                }
+            });
+            peek.start(0);
+            QtUserDialogs real;
+            real.inform(&form1, QStringLiteral("Lade deine alte Counterstrike-Config"));
+            form1.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&form1));
+            real.inform(&form1, QStringLiteral("Drücke zuerst auf Neue Config!"));
+            real.openFileName(&form1, QStringLiteral("Alte Config laden"), QStringLiteral("*.cfg"), {});
+            real.saveFileName(&form1, QStringLiteral("Ziel"), QStringLiteral("*.cfg"), {});
+            QCOMPARE(frames.size(), 4);
+            QVERIFY((frames[0].center() - area.center()).manhattanLength() < 20);
+            QVERIFY((frames[1].center() - form1.frameGeometry().center()).manhattanLength() < 20);
+            for (const QRect& frame : frames)
+                QVERIFY(area.contains(frame));
+        }
+    }
 };
 
 int main(int argc, char* argv[])
