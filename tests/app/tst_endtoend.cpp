@@ -190,7 +190,8 @@ class EndToEndTest : public QObject {
             previewed = QByteArray::fromStdString(encodeCp1252(shown).bytes) + "\r\n";
             // "+mlook" stays, name and sensitivity get new values, four lines are carried, four dropped.
             QCOMPARE(window->findChild<QLabel*>(QStringLiteral("lblVorschauZahlen"))->text(),
-                     QStringLiteral("Unverändert: %1  ·  Geändert: %2  ·  Neu: %3  ·  Übernommen: %4  ·  Fällt weg: %4")
+                     QStringLiteral("Unverändert:\u00a0%1  ·  Geändert:\u00a0%2  ·  Neu:\u00a0%3  ·  "
+                                    "Übernommen:\u00a0%4  ·  Fällt\u00a0weg:\u00a0%4")
                          .arg(oldFileThere ? 1 : 0).arg(oldFileThere ? 2 : 0).arg(entries - (oldFileThere ? 7 : 0))
                          .arg(oldFileThere ? 4 : 0));
             QStringList lost;

@@ -170,9 +170,11 @@ PreviewWindow::~PreviewWindow()
 
 void PreviewWindow::setupCounts(const ConfigPreview& preview)
 {
-    auto* row = new QHBoxLayout;
+    // A count stays with its name when the line wraps on a narrow screen;
+    // the counts have a line of their own so that they wrap late.
     auto* counts = new QLabel(
-        text("Unverändert: %1  ·  Geändert: %2  ·  Neu: %3  ·  Übernommen: %4  ·  Fällt weg: %5")
+        text("Unverändert:\u00a0%1  ·  Geändert:\u00a0%2  ·  Neu:\u00a0%3  ·  "
+             "Übernommen:\u00a0%4  ·  Fällt\u00a0weg:\u00a0%5")
             .arg(preview.count(LineMark::Unchanged))
             .arg(preview.count(LineMark::Changed))
             .arg(preview.count(LineMark::New))
@@ -181,7 +183,7 @@ void PreviewWindow::setupCounts(const ConfigPreview& preview)
         this);
     counts->setObjectName(QStringLiteral("lblVorschauZahlen"));
     counts->setWordWrap(true);
-    row->addWidget(counts, 1);
+    m_layout->addWidget(counts);
 
     auto* meter = frame("frmVorschauMeter", "Config o' Meter", this);
     auto* meterLayout = new QHBoxLayout(meter);
@@ -199,9 +201,7 @@ void PreviewWindow::setupCounts(const ConfigPreview& preview)
     status->setFont(bold);
     meterLayout->addWidget(entries);
     meterLayout->addWidget(status);
-    row->addWidget(meter);
-
-    m_layout->addLayout(row);
+    m_layout->addWidget(meter, 0, Qt::AlignLeft);
 
     auto* legend = new QLabel(
         text("Am Rand:  ≡ unverändert   ~ gleiche Einstellung, anderer Wert   + neu erzeugt   "
