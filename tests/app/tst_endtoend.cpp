@@ -294,18 +294,17 @@ private slots:
         oldBar->setValue(0);
         QCOMPARE(newBar->value(), carriedAt - 50);
 
-        // Search starts in the pane that has the focus, goes on from the place found through both panes and
-        // round, and says where it found the text.
+        // Search starts in the pane with the focus, goes on from the place found through both and round.
         auto* find = window->findChild<QLineEdit*>(QStringLiteral("txtSuchen"));
-        const QString inOld = QStringLiteral("in der alten Config, Zeile 61");
-        const std::pair<const char*, QString> steps[] = {
-            {"+JUMP", inOld}, {"+JUMP", QStringLiteral("in der neuen Config, Zeile %1").arg(carriedAt + 1)}, {"+JUMP", inOld},
-            {"x \"199", QStringLiteral("in der alten Config, Zeile 200")}, {"x \"1999", QStringLiteral("nicht gefunden")}};
-        for (const auto& [wanted, found] : steps) {
+        QStringList said;
+        for (const char* wanted : {"+JUMP", "+JUMP", "+JUMP", "x \"199", "x \"1999"}) {
             find->setText(QString::fromLatin1(wanted));
             QTest::keyClick(find, Qt::Key_Return);
-            QCOMPARE(window->findChild<QLabel*>(QStringLiteral("lblSuchen"))->text(), found);
+            said << window->findChild<QLabel*>(QStringLiteral("lblSuchen"))->text();
         }
+        const QString inOld = QStringLiteral("in der alten Config, Zeile %1");
+        QCOMPARE(said, QStringList({inOld.arg(61), QStringLiteral("in der neuen Config, Zeile %1").arg(carriedAt + 1),
+                                    inOld.arg(61), inOld.arg(200), QStringLiteral("nicht gefunden")}));
     }
 };
 

@@ -72,8 +72,7 @@ private slots:
     {
         for (QScreen* on : QGuiApplication::screens()) {
             const QRect area = on->availableGeometry();
-            test::ScriptedDialogs scripted;
-            MainWindow form1(scripted);
+            QWidget form1;
             form1.move(area.topLeft());
             QList<QRect> frames;
             QTimer peek;
@@ -91,9 +90,8 @@ private slots:
             real.inform(&form1, QStringLiteral("Drücke zuerst auf Neue Config!"));
             real.openFileName(&form1, QStringLiteral("Alte Config laden"), QStringLiteral("*.cfg"), {});
             real.saveFileName(&form1, QStringLiteral("Ziel"), QStringLiteral("*.cfg"), {});
-            QCOMPARE(frames.size(), 4);
-            QVERIFY((frames[0].center() - area.center()).manhattanLength() < 20);
-            QVERIFY((frames[1].center() - form1.frameGeometry().center()).manhattanLength() < 20);
+            QVERIFY(frames.size() == 4 && (frames[0].center() - area.center()).manhattanLength() < 20
+                    && (frames[1].center() - form1.frameGeometry().center()).manhattanLength() < 20);
             for (const QRect& frame : frames)
                 QVERIFY(area.contains(frame));
         }

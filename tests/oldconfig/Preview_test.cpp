@@ -35,25 +35,17 @@ TEST(Preview, marksEveryLineAndListsTheLostSettings)
     // Comments set nothing; the rest is set by no generated line.
     EXPECT_EQ(preview.lost, (std::vector<std::size_t>{2, 5, 6, 9}));
 
-    // Again over the file it made, with another frame-rate cap and a line the player added: line by
-    // line the same but for fps_max; the added line dropped and lost, the binds carried.
+    // Again over the file it made, with another frame-rate cap and a line the player added: each line
+    // pairs with its own; only fps_max changes, the added line is dropped and lost, the binds carried.
     Settings again;
     again.CfgVMaxFPS = "100";
     RawLines made = splitLines(preview.bytes);
     made.insert(made.begin() + 3, "exec spray.cfg");
     const ConfigPreview rerun = quorvix::preview(again, made);
-    std::vector<LineMark> marks(made.size(), U);
-    std::vector<std::size_t> from(rerun.newLines.size());
-    for (std::size_t i = 0; i < from.size(); ++i) {
-        from[i] = i < 3 ? i : i + 1;
-        if (i < rerun.generated && rerun.newLines[i] != made[from[i]])
-            marks[from[i]] = G;
-    }
-    marks[3] = D;
-    std::fill(marks.end() - 3, marks.end(), C);
-    EXPECT_EQ(rerun.oldMarks, marks);
-    EXPECT_EQ(rerun.counterpart, from);
-    EXPECT_EQ((Counts{rerun.count(G), rerun.count(LineMark::New), rerun.count(D)}), (Counts{1, 0, 1}));
+    for (std::size_t i = 0; i < rerun.newLines.size(); ++i)
+        EXPECT_EQ(rerun.counterpart[i], i < 3 ? i : i + 1) << i;
+    EXPECT_EQ((Counts{rerun.count(U), rerun.count(G), rerun.count(LineMark::New), rerun.count(C), rerun.count(D)}),
+              (Counts{rerun.generated - 1, 1, 0, 3, 1}));
     EXPECT_EQ(rerun.lost, (std::vector<std::size_t>{3}));
 
     // A setting's name is the first word as the console reads it.
