@@ -46,8 +46,14 @@ protected:
 
 // Qt's own dialog speaks German with the program's translation, takes a
 // name that does not exist yet and, like every window here, fits the screen.
-std::optional<QString> runFileDialog(QFileDialog& dialog, QWidget* parent, const QString& presetPath)
+std::optional<QString> runFileDialog(QWidget* parent, const QString& title, const QString& filter,
+                                     const QString& presetPath, QFileDialog::AcceptMode mode)
 {
+    QFileDialog dialog(parent, title, QString(), filter);
+    dialog.setObjectName(mode == QFileDialog::AcceptOpen ? QStringLiteral("CDConfig") : QStringLiteral("CDZiel"));
+    dialog.setAcceptMode(mode);
+    // The question naming the target comes from the program itself.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setViewMode(QFileDialog::Detail);
@@ -81,22 +87,14 @@ std::optional<QString> QtUserDialogs::openFileName(QWidget* parent, const QStrin
                                                    const QString& filter,
                                                    const QString& presetPath)
 {
-    QFileDialog dialog(parent, title, QString(), filter);
-    dialog.setObjectName(QStringLiteral("CDConfig"));
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    return runFileDialog(dialog, parent, presetPath);
+    return runFileDialog(parent, title, filter, presetPath, QFileDialog::AcceptOpen);
 }
 
 std::optional<QString> QtUserDialogs::saveFileName(QWidget* parent, const QString& title,
                                                    const QString& filter,
                                                    const QString& presetPath)
 {
-    QFileDialog dialog(parent, title, QString(), filter);
-    dialog.setObjectName(QStringLiteral("CDZiel"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    // The question naming the target comes from the program itself.
-    dialog.setOption(QFileDialog::DontConfirmOverwrite);
-    return runFileDialog(dialog, parent, presetPath);
+    return runFileDialog(parent, title, filter, presetPath, QFileDialog::AcceptSave);
 }
 
 bool QtUserDialogs::openUrl(const QUrl& url)
