@@ -34,7 +34,7 @@ private:
 
     void showFind();
     void findNext();
-    // Scrolls `to` so that the carried line nearest the top of `from` sits
+    // Scrolls `to` so that the paired line nearest the top of `from` sits
     // on the same row in both panes.
     void follow(const MarkedLinesView* from, MarkedLinesView* to,
                 const std::vector<int>& counterpart);
