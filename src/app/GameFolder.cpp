@@ -40,4 +40,14 @@ QString gameConfigFolder()
 #endif
 }
 
+QString firstDialogPath(const QString& preset)
+{
+    const QString game = gameConfigFolder();
+    const QDir folder = game.isEmpty() ? QDir::current() : QDir(game);
+    const bool cstrike = folder.dirName().compare(QLatin1String("cstrike"), Qt::CaseInsensitive) == 0;
+    if (!cstrike)
+        return game.isEmpty() ? preset : folder.filePath(preset);
+    return folder.filePath(QStringLiteral("userconfig.cfg"));
+}
+
 } // namespace quorvix

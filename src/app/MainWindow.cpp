@@ -404,10 +404,7 @@ void MainWindow::loadChosen()
 QString MainWindow::dialogStart() const
 {
     const QString preset = text(says::kDialogPreset);
-    if (m_chosenPath != preset)
-        return m_chosenPath;
-    const QString game = gameConfigFolder();
-    return game.isEmpty() ? preset : QDir(game).filePath(preset);
+    return m_chosenPath != preset ? m_chosenPath : firstDialogPath(preset);
 }
 
 void MainWindow::mnuOpen_Click()

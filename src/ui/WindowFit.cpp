@@ -93,7 +93,8 @@ void fitOnScreen(QWidget* window, QSize wanted, const QWidget* over)
     window->resize(size);
 
     QRect placed(QPoint(), window->size().grownBy(frame));
-    placed.moveCenter(over ? over->frameGeometry().center() : area.center());
+    // A window not shown yet has no place of its own to centre over.
+    placed.moveCenter(over && over->isVisible() ? over->frameGeometry().center() : area.center());
     window->move(within(placed, area));
     // Some window managers place a new window by rules of their own, and
     // its real frame is known only once it is on screen: checked again then.

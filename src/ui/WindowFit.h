@@ -16,8 +16,8 @@ QScrollArea* makeScrollingBody(QWidget* body, QWidget* parent);
 QSize wantedSize(QWidget* window);
 
 // Gives `window` the size `wanted`, shrunk where the available area of the
-// screen is smaller, and centres it over `over` (the screen when null),
-// moved as little as needed to keep its frame wholly on that area.
+// screen is smaller, and centres it over `over` (the screen when null or
+// hidden), moved as little as needed to keep its frame wholly on that area.
 void fitOnScreen(QWidget* window, QSize wanted, const QWidget* over = nullptr);
 
 } // namespace quorvix

@@ -14,6 +14,7 @@
 #include <QPlainTextEdit>
 #include <QDir>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -187,9 +188,12 @@ class EndToEndTest : public QObject {
                 window->findChild<QPlainTextEdit*>(QStringLiteral("txtVorschauNeu"))
                     ->toPlainText().replace(QLatin1Char('\n'), QStringLiteral("\r\n")).toStdString();
             previewed = QByteArray::fromStdString(encodeCp1252(shown).bytes) + "\r\n";
+            // "+mlook" stays, name and sensitivity get new values, four lines are carried, four dropped.
             QCOMPARE(window->findChild<QLabel*>(QStringLiteral("lblVorschauZahlen"))->text(),
-                     QStringLiteral("Übernommen: %1 Zeilen  ·  Fällt weg: %2 Zeilen  ·  Neu erzeugt: %3 Zeilen")
-                         .arg(oldFileThere ? 4 : 0).arg(oldFileThere ? 7 : 0).arg(entries - (oldFileThere ? 4 : 0)));
+                     QStringLiteral("Unverändert:\u00a0%1  ·  Geändert:\u00a0%2  ·  Neu:\u00a0%3  ·  "
+                                    "Übernommen:\u00a0%4  ·  Fällt\u00a0weg:\u00a0%4")
+                         .arg(oldFileThere ? 1 : 0).arg(oldFileThere ? 2 : 0).arg(entries - (oldFileThere ? 7 : 0))
+                         .arg(oldFileThere ? 4 : 0));
             QStringList lost;
             for (const QListWidgetItem* item :
                  window->findChild<QListWidget*>(QStringLiteral("lstVerloren"))->findItems({}, Qt::MatchContains))
@@ -250,7 +254,7 @@ private slots:
 
     // The panes follow each other by the next carried line at or below the
     // top; past the last one, and with the box unticked, they stay put.
-    void previewPanesScrollTogetherByCarriedLine()
+    void previewPanesScrollAndSearchTogether()
     {
         QTemporaryDir dir;
         QByteArray old;
@@ -289,6 +293,18 @@ private slots:
         window->findChild<QCheckBox*>(QStringLiteral("chkGemeinsam"))->setChecked(false);
         oldBar->setValue(0);
         QCOMPARE(newBar->value(), carriedAt - 50);
+
+        // Search starts in the pane with the focus, goes on from the place found through both and round.
+        auto* find = window->findChild<QLineEdit*>(QStringLiteral("txtSuchen"));
+        QStringList said;
+        for (const char* wanted : {"+JUMP", "+JUMP", "+JUMP", "x \"199", "x \"1999"}) {
+            find->setText(QString::fromLatin1(wanted));
+            QTest::keyClick(find, Qt::Key_Return);
+            said << window->findChild<QLabel*>(QStringLiteral("lblSuchen"))->text();
+        }
+        const QString inOld = QStringLiteral("in der alten Config, Zeile %1");
+        QCOMPARE(said, QStringList({inOld.arg(61), QStringLiteral("in der neuen Config, Zeile %1").arg(carriedAt + 1),
+                                    inOld.arg(61), inOld.arg(200), QStringLiteral("nicht gefunden")}));
     }
 };
 

@@ -1,5 +1,6 @@
 #include "app/BackupFolder.h"
 #include "app/FilePaths.h"
+#include "app/GameFolder.h"
 #include "app/GermanTranslation.h"
 #include "app/InfoWindow.h"
 #include "app/MainWindow.h"
@@ -117,8 +118,10 @@ private slots:
     void init() { qputenv("HOME", QFile::encodeName(m_home.path())); }
     void cleanup() { QDir::setCurrent(m_cwd); }
 
-    // Until a file is chosen the dialog starts in the game's folder, where the real dialog takes a new
-    // name. Cancelled, the load step keeps its name: at first "Config", made in the current folder.
+    // Until a file is chosen the dialog starts in the game's folder with the name the game runs, a
+    // file the real dialog takes though it is not there yet. Cancelled, the load step keeps its name:
+    // at first "Config", made in the current folder. Without the game, in the current folder, the
+    // name is "Config" unless that folder is a cstrike folder.
     void loadStepAndRealDialogs()
     {
         QTemporaryDir home;
@@ -132,7 +135,7 @@ private slots:
         QCOMPARE(run.dialogs.texts(), QStringList(2, kLoading));
         QCOMPARE(run.last().title, QStringLiteral("Quorvix v0.3b"));
         const auto& dialog = run.dialogs.fileDialogs.last();
-        QCOMPARE(dialog.title + dialog.filter + dialog.preset, "Alte Config laden*.cfg" + game + "/Config");
+        QCOMPARE(dialog.title + dialog.filter + dialog.preset, "Alte Config laden*.cfg" + game + "/userconfig.cfg");
         QCOMPARE(run.form->chosenPath(), QStringLiteral("Config"));
         run.neueConfig(QMessageBox::No);
         QCOMPARE(runWizardToEnd(run.form->wizard(), QStringLiteral("Ann")), 0);
@@ -145,16 +148,19 @@ private slots:
         QTimer::singleShot(0, run.form.get(), [&] {
             auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
             shownFolder = dialog->directory().absolutePath();
-            QVERIFY(dialog->objectName() == QStringLiteral("CDConfig") && dialog->fileMode() == QFileDialog::AnyFile
-                    && dialog->width() >= 800);
+            QVERIFY(dialog->objectName() == QStringLiteral("CDConfig") && dialog->fileMode() == QFileDialog::AnyFile);
             auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-            name->setText(QStringLiteral("userconfig.cfg"));
+            QCOMPARE(name->text(), QStringLiteral("userconfig.cfg"));
             QTest::keyClick(name, Qt::Key_Return);
         });
         QCOMPARE(real.openFileName(run.form.get(), QStringLiteral("Alte Config laden"), QStringLiteral("*.cfg"),
-                                   game + QStringLiteral("/Config")),
+                                   dialog.preset),
                  std::optional<QString>(game + QStringLiteral("/userconfig.cfg")));
         QCOMPARE(shownFolder, game);
+        qputenv("HOME", QFile::encodeName(m_home.path()));
+        QCOMPARE(firstDialogPath(QStringLiteral("Config")), QStringLiteral("Config"));
+        QVERIFY(QDir::setCurrent(game));
+        QCOMPARE(firstDialogPath(QStringLiteral("Config")), game + QStringLiteral("/userconfig.cfg"));
         // The real message boxes answer in German.
         QVERIFY(installGermanTranslation(*QCoreApplication::instance()));
         QMessageBox box(QMessageBox::NoIcon, {}, {}, QMessageBox::Yes | QMessageBox::No);

@@ -65,6 +65,36 @@ private slots:
             QVERIFY(button->isVisible()
                     && shown->rect().contains(QRect(button->mapTo(shown, QPoint()), button->size())));
     }
+
+    // The real dialogs on both screens: a message box centred on the screen while its window is not
+    // shown yet (at the first load), then over that window; the file dialogs wholly on the screen.
+    void dialogsFitAndCentre()
+    {
+        for (QScreen* on : QGuiApplication::screens()) {
+            QWidget form1;
+            form1.move(on->availableGeometry().topLeft());
+            QList<QRect> frames;
+            QTimer peek;
+            connect(&peek, &QTimer::timeout, [&frames] {
+                if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+                    frames << dialog->frameGeometry();
+                    dialog->reject();
+                }
+            });
+            peek.start(0);
+            QtUserDialogs real;
+            real.inform(&form1, QStringLiteral("Lade deine alte Counterstrike-Config"));
+            form1.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&form1));
+            real.inform(&form1, QStringLiteral("Drücke zuerst auf Neue Config!"));
+            real.openFileName(&form1, {}, QStringLiteral("*.cfg"), {});
+            real.saveFileName(&form1, {}, QStringLiteral("*.cfg"), {});
+            const QPoint centres[] = {on->availableGeometry().center(), form1.frameGeometry().center()};
+            for (qsizetype i = 0; i < 4; ++i)
+                QVERIFY(on->availableGeometry().contains(frames.value(i, QRect(-1, -1, 1, 1)))
+                        && (i > 1 || (frames[i].center() - centres[i]).manhattanLength() < 20));
+        }
+    }
 };
 
 int main(int argc, char* argv[])

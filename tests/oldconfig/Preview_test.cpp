@@ -14,24 +14,39 @@ const std::string kPlayersConfig =
     "// mein config\r\nbind \"w\" \"+forward\"\r\nalias +jt \"+jump;+duck\"\r\n\tFPS_MAX \"72\"\r\n\r\n"
     "cl_crosshair_color \"50 250 50\"\r\nBind \"x\" \"slot1\"\r\n\"hud_fastswitch\" \"1\"\r\nunbindall\r\n"
     "exec spray.cfg\r\n  bind \"MOUSE1\" \"+attack\"";
-constexpr LineMark C = LineMark::Carried, D = LineMark::Dropped;
+constexpr LineMark C = LineMark::Carried, D = LineMark::Dropped, U = LineMark::Unchanged, G = LineMark::Changed;
+
+ConfigPreview preview(const Settings& settings, const RawLines& old)
+{
+    return previewConfig([&](LineOutput& out) { WriteConfig(settings, out); }, old);
+}
 
 TEST(Preview, marksEveryLineAndListsTheLostSettings)
 {
     const RawLines old = splitLines(kPlayersConfig);
-    const ConfigPreview preview = previewConfig([](LineOutput& out) { WriteConfig(Settings{}, out); }, old);
-    EXPECT_EQ(splitLines(preview.bytes), preview.newLines);
-
-    EXPECT_EQ(preview.oldMarks, (std::vector<LineMark>{D, C, D, D, D, D, D, D, C, D, C}));
-    EXPECT_EQ(preview.carriedFrom, (std::vector<std::size_t>{1, 8, 10}));
-    EXPECT_EQ(std::pair(preview.carried(), preview.dropped()), std::pair(std::size_t{3}, std::size_t{8}));
-    ASSERT_EQ(preview.generated + 3, preview.newLines.size());
-    std::vector<LineMark> marks(preview.generated, LineMark::New);
-    marks.insert(marks.end(), 3, C);
-    EXPECT_EQ(preview.newMarks, marks);
+    const ConfigPreview preview = quorvix::preview(Settings{}, old);
+    // fps_max and hud_fastswitch (any case, quoted or not) get other values, an empty line stays.
+    EXPECT_EQ(preview.oldMarks, (std::vector<LineMark>{D, C, D, G, U, D, D, G, C, D, C}));
     EXPECT_EQ(RawLines(preview.newLines.end() - 3, preview.newLines.end()), (RawLines{old[1], old[8], old[10]}));
-    // fps_max and hud_fastswitch are set again (any case, quoted or not); comments set nothing.
+    using Counts = std::vector<std::size_t>;
+    EXPECT_EQ((Counts{preview.count(U), preview.count(G), preview.count(LineMark::New), preview.count(C),
+                      preview.count(D)}),
+              (Counts{1, 2, preview.generated - 3, 3, 5}));
+    // Comments set nothing; the rest is set by no generated line.
     EXPECT_EQ(preview.lost, (std::vector<std::size_t>{2, 5, 6, 9}));
+
+    // Again over the file it made, with another frame-rate cap and a line the player added: each line
+    // pairs with its own; only fps_max changes, the added line is dropped and lost, the binds carried.
+    Settings again;
+    again.CfgVMaxFPS = "100";
+    RawLines made = splitLines(preview.bytes);
+    made.insert(made.begin() + 3, "exec spray.cfg");
+    const ConfigPreview rerun = quorvix::preview(again, made);
+    for (std::size_t i = 0; i < rerun.newLines.size(); ++i)
+        EXPECT_EQ(rerun.counterpart[i], i < 3 ? i : i + 1) << i;
+    EXPECT_EQ((Counts{rerun.count(U), rerun.count(G), rerun.count(LineMark::New), rerun.count(C), rerun.count(D)}),
+              (Counts{rerun.generated - 1, 1, 0, 3, 1}));
+    EXPECT_EQ(rerun.lost, (std::vector<std::size_t>{3}));
 
     // A setting's name is the first word as the console reads it.
     const std::pair<std::string_view, std::string_view> cases[] = {

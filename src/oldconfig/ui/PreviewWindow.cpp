@@ -38,6 +38,8 @@ const MarkLook kMarkLooks[] = {
     {LineMark::Carried, QLatin1Char('='), QColor(0, 0, 255)},
     {LineMark::Dropped, QChar(0x2212), QColor(200, 0, 0)},
     {LineMark::New, QLatin1Char('+'), QColor(0, 140, 0)},
+    {LineMark::Unchanged, QChar(0x2261), QColor(120, 120, 120)},
+    {LineMark::Changed, QLatin1Char('~'), QColor(190, 110, 0)},
 };
 
 const MarkLook& lookOf(LineMark mark)
@@ -145,9 +147,9 @@ PreviewWindow::PreviewWindow(const RawLines& oldLines, const ConfigPreview& prev
     setWindowTitle(text("Vorschau der neuen Config"));
     setAttribute(Qt::WA_DeleteOnClose);
     // On a small screen the whole content scrolls; the panes shrink first.
-    auto* body = new QWidget(this);
-    body->setObjectName(QStringLiteral("frmVorschauInhalt"));
-    m_layout = new QVBoxLayout(body);
+    m_body = new QWidget(this);
+    m_body->setObjectName(QStringLiteral("frmVorschauInhalt"));
+    m_layout = new QVBoxLayout(m_body);
     setupCounts(preview);
     setupPanes(oldLines, preview);
     setupLost(oldLines, preview);
@@ -155,22 +157,33 @@ PreviewWindow::PreviewWindow(const RawLines& oldLines, const ConfigPreview& prev
     setupScrolling(preview);
     auto* root = new QVBoxLayout(this);
     root->setContentsMargins(0, 0, 0, 0);
-    root->addWidget(makeScrollingBody(body, this));
+    root->addWidget(makeScrollingBody(m_body, this));
 }
 
-PreviewWindow::~PreviewWindow() = default;
+PreviewWindow::~PreviewWindow()
+{
+    // QDialog's destructor still moves the focus and deletes the panes; by
+    // then this is no PreviewWindow any more, so its handlers go first.
+    disconnect(m_focusWatch);
+    delete m_body;
+}
 
 void PreviewWindow::setupCounts(const ConfigPreview& preview)
 {
-    auto* row = new QHBoxLayout;
+    // A count stays with its name when the line wraps on a narrow screen;
+    // the counts have a line of their own so that they wrap late.
     auto* counts = new QLabel(
-        text("Übernommen: %1 Zeilen  ·  Fällt weg: %2 Zeilen  ·  Neu erzeugt: %3 Zeilen")
-            .arg(preview.carried())
-            .arg(preview.dropped())
-            .arg(preview.generated),
+        text("Unverändert:\u00a0%1  ·  Geändert:\u00a0%2  ·  Neu:\u00a0%3  ·  "
+             "Übernommen:\u00a0%4  ·  Fällt\u00a0weg:\u00a0%5")
+            .arg(preview.count(LineMark::Unchanged))
+            .arg(preview.count(LineMark::Changed))
+            .arg(preview.count(LineMark::New))
+            .arg(preview.count(LineMark::Carried))
+            .arg(preview.count(LineMark::Dropped)),
         this);
     counts->setObjectName(QStringLiteral("lblVorschauZahlen"));
-    row->addWidget(counts, 1);
+    counts->setWordWrap(true);
+    m_layout->addWidget(counts);
 
     auto* meter = frame("frmVorschauMeter", "Config o' Meter", this);
     auto* meterLayout = new QHBoxLayout(meter);
@@ -188,13 +201,14 @@ void PreviewWindow::setupCounts(const ConfigPreview& preview)
     status->setFont(bold);
     meterLayout->addWidget(entries);
     meterLayout->addWidget(status);
-    row->addWidget(meter);
-
-    m_layout->addLayout(row);
+    m_layout->addWidget(meter, 0, Qt::AlignLeft);
 
     auto* legend = new QLabel(
-        text("Am Rand:  + neu erzeugt   = aus der alten Config übernommen   − fällt weg"), this);
+        text("Am Rand:  ≡ unverändert   ~ gleiche Einstellung, anderer Wert   + neu erzeugt   "
+             "= aus der alten Config übernommen   − fällt weg"),
+        this);
     legend->setObjectName(QStringLiteral("lblVorschauLegende"));
+    legend->setWordWrap(true);
     m_layout->addWidget(legend);
 }
 
@@ -287,8 +301,8 @@ void PreviewWindow::setupFind()
     connect(m_find, &QLineEdit::returnPressed, this, [this] { findNext(); });
     connect(m_find, &QLineEdit::textChanged, m_findState, &QLabel::clear);
 
-    // Searching goes on in the pane the player was last in.
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+    // Searching starts in the pane the player was last in.
+    m_focusWatch = connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
         if (now == m_old || now == m_new)
             m_lastFocused = static_cast<MarkedLinesView*>(now);
     });
@@ -305,27 +319,39 @@ void PreviewWindow::findNext()
     const QString wanted = m_find->text();
     if (wanted.isEmpty())
         return;
-    MarkedLinesView* pane = m_lastFocused;
-    bool found = pane->find(wanted);
-    if (!found) {
-        // From the top again, once.
-        pane->moveCursor(QTextCursor::Start);
-        found = pane->find(wanted);
-    }
-    m_findState->setText(found ? QString() : text("nicht gefunden"));
-    if (found)
+    // From the current place on, then through the other pane, then this
+    // one from its top again.
+    MarkedLinesView* here = m_lastFocused;
+    MarkedLinesView* there = here == m_old ? m_new : m_old;
+    const std::pair<MarkedLinesView*, QTextCursor> legs[] = {
+        {here, here->textCursor()},
+        {there, QTextCursor(there->document())},
+        {here, QTextCursor(here->document())},
+    };
+    for (const auto& [pane, from] : legs) {
+        const QTextCursor found = pane->document()->find(wanted, from);
+        if (found.isNull())
+            continue;
+        pane->setTextCursor(found);
         pane->centerCursor();
+        m_lastFocused = pane;
+        m_findState->setText(text(pane == m_old ? "in der alten Config, Zeile %1" : "in der neuen Config, Zeile %1")
+                                 .arg(found.blockNumber() + 1));
+        return;
+    }
+    m_findState->setText(text("nicht gefunden"));
 }
 
 void PreviewWindow::setupScrolling(const ConfigPreview& preview)
 {
     m_oldToNew.assign(preview.oldMarks.size(), -1);
     m_newToOld.assign(preview.newMarks.size(), -1);
-    for (std::size_t k = 0; k < preview.carriedFrom.size(); ++k) {
-        const auto oldLine = static_cast<int>(preview.carriedFrom[k]);
-        const auto newLine = static_cast<int>(preview.generated + k);
-        m_oldToNew[preview.carriedFrom[k]] = newLine;
-        m_newToOld[preview.generated + k] = oldLine;
+    for (std::size_t newLine = 0; newLine < preview.counterpart.size(); ++newLine) {
+        const std::size_t oldLine = preview.counterpart[newLine];
+        if (oldLine == ConfigPreview::kNoLine)
+            continue;
+        m_oldToNew[oldLine] = static_cast<int>(newLine);
+        m_newToOld[newLine] = static_cast<int>(oldLine);
     }
     connect(m_old->verticalScrollBar(), &QScrollBar::valueChanged, this,
             [this] { follow(m_old, m_new, m_oldToNew); });

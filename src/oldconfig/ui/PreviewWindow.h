@@ -16,7 +16,7 @@ namespace quorvix {
 class MarkedLinesView;
 
 // "Vorschau der neuen Config": the old config and the new one side by side,
-// every line marked as carried, dropped or new, the counts and the rating
+// every line marked as unchanged, changed, new, carried or dropped, the counts and the rating
 // the make would give, and the settings the player loses. It only shows;
 // nothing in it writes or changes the run.
 class PreviewWindow : public QDialog {
@@ -34,11 +34,12 @@ private:
 
     void showFind();
     void findNext();
-    // Scrolls `to` so that the carried line nearest the top of `from` sits
+    // Scrolls `to` so that the paired line nearest the top of `from` sits
     // on the same row in both panes.
     void follow(const MarkedLinesView* from, MarkedLinesView* to,
                 const std::vector<int>& counterpart);
 
+    QWidget* m_body = nullptr;
     QVBoxLayout* m_layout = nullptr;
     MarkedLinesView* m_old = nullptr;
     MarkedLinesView* m_new = nullptr;
@@ -47,7 +48,8 @@ private:
     QLineEdit* m_find = nullptr;
     QLabel* m_findState = nullptr;
     QCheckBox* m_together = nullptr;
-    // Line in the other pane of each carried line, -1 for the others.
+    QMetaObject::Connection m_focusWatch;
+    // Line in the other pane of each line that has a counterpart, -1 for the others.
     std::vector<int> m_oldToNew;
     std::vector<int> m_newToOld;
     bool m_following = false;
