@@ -71,8 +71,11 @@ ConfigPreview previewConfig(const std::function<void(LineOutput&)>& writeGenerat
         if (preview.oldMarks[i] != LineMark::Dropped)
             continue;
         byBytes[oldLines[i]].push_back(i);
-        if (const std::string_view name = settingName(oldLines[i]); !name.empty())
-            byName[lowerAscii(name)].push_back(i);
+        // An echo prints a text and sets nothing: another text is no
+        // changed value of it.
+        const std::string name = lowerAscii(settingName(oldLines[i]));
+        if (!name.empty() && name != "echo")
+            byName[name].push_back(i);
     }
     const auto pair = [&](std::size_t newLine, std::deque<std::size_t>& free, LineMark mark) {
         while (!free.empty() && preview.oldMarks[free.front()] != LineMark::Dropped)

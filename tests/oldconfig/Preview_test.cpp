@@ -8,10 +8,11 @@
 namespace quorvix {
 namespace {
 
-// Binds, "unbind" and "Bind", comments, aliases, values the new config sets again and values it
+// Binds, "unbind" and "Bind", comments, an echo, aliases, values the new config sets again and values it
 // does not, and a last line without line end.
 const std::string kPlayersConfig =
-    "// mein config\r\nbind \"w\" \"+forward\"\r\nalias +jt \"+jump;+duck\"\r\n\tFPS_MAX \"72\"\r\n\r\n"
+    "// mein config\r\necho \"hallo\"\r\nbind \"w\" \"+forward\"\r\nalias +jt \"+jump;+duck\"\r\n"
+    "\tFPS_MAX \"72\"\r\n\r\n"
     "cl_crosshair_color \"50 250 50\"\r\nBind \"x\" \"slot1\"\r\n\"hud_fastswitch\" \"1\"\r\nunbindall\r\n"
     "exec spray.cfg\r\n  bind \"MOUSE1\" \"+attack\"";
 constexpr LineMark C = LineMark::Carried, D = LineMark::Dropped, U = LineMark::Unchanged, G = LineMark::Changed;
@@ -26,14 +27,14 @@ TEST(Preview, marksEveryLineAndListsTheLostSettings)
     const RawLines old = splitLines(kPlayersConfig);
     const ConfigPreview preview = quorvix::preview(Settings{}, old);
     // fps_max and hud_fastswitch (any case, quoted or not) get other values, an empty line stays.
-    EXPECT_EQ(preview.oldMarks, (std::vector<LineMark>{D, C, D, G, U, D, D, G, C, D, C}));
-    EXPECT_EQ(RawLines(preview.newLines.end() - 3, preview.newLines.end()), (RawLines{old[1], old[8], old[10]}));
+    EXPECT_EQ(preview.oldMarks, (std::vector<LineMark>{D, D, C, D, G, U, D, D, G, C, D, C}));
+    EXPECT_EQ(RawLines(preview.newLines.end() - 3, preview.newLines.end()), (RawLines{old[2], old[9], old[11]}));
     using Counts = std::vector<std::size_t>;
     EXPECT_EQ((Counts{preview.count(U), preview.count(G), preview.count(LineMark::New), preview.count(C),
                       preview.count(D)}),
-              (Counts{1, 2, preview.generated - 3, 3, 5}));
-    // Comments set nothing; the rest is set by no generated line.
-    EXPECT_EQ(preview.lost, (std::vector<std::size_t>{2, 5, 6, 9}));
+              (Counts{1, 2, preview.generated - 3, 3, 6}));
+    // Comments and echoes set nothing; the rest is set by no generated line.
+    EXPECT_EQ(preview.lost, (std::vector<std::size_t>{3, 6, 7, 10}));
 
     // Again over the file it made, with another frame-rate cap and a line the player added: each line
     // pairs with its own; only fps_max changes, the added line is dropped and lost, the binds carried.
