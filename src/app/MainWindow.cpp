@@ -597,10 +597,8 @@ void MainWindow::mnuRestore_Click()
 {
     if (!m_restore) {
         m_restore = new RestoreWindow(m_dialogs, this);
-        m_restore->setDiscardNote([this](const QString& target) {
-            return m_session.loadEndsRun(toFsPath(target)) || sameFile(target, m_chosenPath) ? discardNote()
-                                                                                              : QString();
-        });
+        // Whatever file it replaces, the restored one is loaded, which ends the run.
+        m_restore->setDiscardNote([this] { return discardNote(); });
         connect(m_restore, &RestoreWindow::restored, this, [this](const QString& file) {
             m_session.endRun();
             m_chosenPath = file;

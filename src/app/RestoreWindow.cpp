@@ -176,7 +176,7 @@ void RestoreWindow::restoreTo(const QString& target)
                                                   QString::fromStdString(stamp.time), quoted(target));
     if (isMarkedReadOnly(toFsPath(target)))
         question += QStringLiteral("\n\n") + text(says::kMarked);
-    if (const QString note = m_discardNote ? m_discardNote(target) : QString(); !note.isEmpty())
+    if (const QString note = m_discardNote ? m_discardNote() : QString(); !note.isEmpty())
         question = note + QStringLiteral("\n\n") + question;
     if (!m_dialogs.askYesNo(this, question))
         return;

@@ -30,9 +30,9 @@ public:
     // Lists the history again, keeping the chosen entry; the main window
     // calls it whenever it adds one.
     void refresh();
-    // What a restore to a file would end, said in its question ("" for
-    // nothing): the main window's run on the file it loads afterwards.
-    void setDiscardNote(std::function<QString(const QString& target)> note) { m_discardNote = std::move(note); }
+    // What a restore would end, said in its question ("" for nothing): the
+    // main window's run, since it loads the restored file afterwards.
+    void setDiscardNote(std::function<QString()> note) { m_discardNote = std::move(note); }
 
     void cmdRestoreOriginal_Click();
     void cmdRestoreTo_Click();
@@ -50,7 +50,7 @@ private:
     QLocale m_locale;
     QString m_folder;
     std::vector<HistoryEntry> m_entries;
-    std::function<QString(const QString&)> m_discardNote;
+    std::function<QString()> m_discardNote;
 
     QListWidget* m_lstVerlauf = nullptr;
     QPlainTextEdit* m_txtInhalt = nullptr;

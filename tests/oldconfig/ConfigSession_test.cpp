@@ -20,16 +20,15 @@ const std::string kGame = "unbindall\r\nbind \"w\" \"+forward\"\r\nbind \"q\" \"
 constexpr fs::perms kPlayers = fs::perms::owner_read | fs::perms::owner_write | fs::perms::others_read;
 constexpr fs::perms kMarked = fs::perms::owner_read | fs::perms::others_read;
 
-// Plays one step of the rows' run language on `s`; returns what went wrong, "" when nothing did.
-std::string step(ConfigSession& s, const TempDir& dir, const std::string& word, std::int64_t now)
+// One step of the rows' run language; false when it went otherwise.
+bool step(ConfigSession& s, const TempDir& dir, const std::string& word, std::int64_t now)
 {
     using P = ConfigSession::Press;
     const auto history = dir / "verlauf";
     const auto at = word.find(':');
     const auto file = dir / (at == std::string::npos ? "config.cfg" : word.substr(at + 1));
     const std::string op = word.substr(0, at);
-    const bool ok
-        = op == "load" || op == "held" ? s.load(file) == (op == "load")
+    return op == "load" || op == "held" ? s.load(file) == (op == "load")
         : op == "start" ? (s.reloadAfterMake(), s.whyNoRun(s.loaded().path).empty() && s.startRun())
         : op == "nostart" ? !s.startRun()
         : op == "refused" ? !s.whyNoRun(file).empty()
@@ -46,18 +45,26 @@ std::string step(ConfigSession& s, const TempDir& dir, const std::string& word, 
               s.endRun();
               return s.load(file);
           }();
-    return ok ? "" : word;
+}
+
+// Plays the steps; returns the first that went otherwise, "" when none did.
+std::string play(ConfigSession& s, const TempDir& dir, const std::string& steps)
+{
+    std::istringstream words(steps);
+    std::int64_t now = 1700000000;
+    for (std::string word; words >> word; ++now)
+        if (!step(s, dir, word, now))
+            return word;
+    return "";
 }
 
 // What a program run of its own writes from `old` with the same answers.
-std::string madeFrom(const std::optional<std::string>& old)
+std::string madeFrom(const std::string& old)
 {
     TempDir dir;
-    if (old)
-        writeBytes(dir / "config.cfg", *old);
+    writeBytes(dir / "config.cfg", old);
     ConfigSession fresh;
-    for (const char* word : {"load", "start", "pages", "make"})
-        EXPECT_EQ(step(fresh, dir, word, 1), "") << word;
+    EXPECT_EQ(play(fresh, dir, "load start pages make"), "");
     return readBytes(dir / "config.cfg");
 }
 
@@ -65,12 +72,11 @@ std::string madeFrom(const std::optional<std::string>& old)
 TEST(ConfigSession, runRules)
 {
     const std::string madeOld = madeFrom(kOld), madeGame = madeFrom(kGame);
-    struct Row {
-        const char* name;
-        const char* steps;
-        std::optional<std::string> file;   // config.cfg afterwards; none: not there
+    struct Row { // the file afterwards (none: not there), its permissions, entries in the history, the run
+        const char *name, *steps;
+        std::optional<std::string> file;
         fs::perms perms;
-        std::size_t kept;                  // entries in the history
+        std::size_t kept;
         ConfigSession::Run run;
     };
     using R = ConfigSession::Run;
@@ -103,10 +109,7 @@ TEST(ConfigSession, runRules)
         fs::permissions(dir / "config.cfg", kPlayers, fs::perm_options::replace);
         writeBytes(dir / "other.cfg", "bind \"o\" \"x\"");
         ConfigSession session;
-        std::istringstream words(row.steps);
-        std::int64_t now = 1700000000;
-        for (std::string word; words >> word; ++now)
-            ASSERT_EQ(step(session, dir, word, now), "") << word;
+        ASSERT_EQ(play(session, dir, row.steps), "");
         const fs::path file = dir / (std::string(row.steps).starts_with("load:new.cfg") ? "new.cfg" : "config.cfg");
         EXPECT_EQ(fs::exists(file), row.file.has_value());
         if (row.file) {
