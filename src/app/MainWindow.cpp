@@ -92,12 +92,9 @@ constexpr const char* kDiscard = "Die begonnene Config für %1 wird verworfen.";
 constexpr const char* kLoadAnyway = "Soll %1 trotzdem geladen werden?";
 constexpr const char* kUndoQuestion =
     "Soll die zuletzt erstellte Config %1 rückgängig gemacht werden?\n\n"
-    "Die Datei bekommt wieder den Inhalt, den sie vor dem Erstellen hatte. Ihr jetziger Inhalt "
-    "wird vorher im Backup-Verlauf gesichert.";
-constexpr const char* kUndoRemoves =
-    "Soll die zuletzt erstellte Config %1 rückgängig gemacht werden?\n\n"
-    "Die Datei gab es vorher nicht und wird wieder entfernt. Ihr jetziger Inhalt "
-    "wird vorher im Backup-Verlauf gesichert.";
+    "%2 Ihr jetziger Inhalt wird vorher im Backup-Verlauf gesichert.";
+constexpr const char* kUndoPutsBack = "Die Datei bekommt wieder den Inhalt, den sie vor dem Erstellen hatte.";
+constexpr const char* kUndoRemoves = "Die Datei gab es vorher nicht und wird wieder entfernt.";
 constexpr const char* kUndone = "Die Config %1 ist wieder so, wie sie vor dem Erstellen war.";
 constexpr const char* kUndoFailed =
     "Die Config konnte nicht rückgängig gemacht werden:\n%1\n\n"
@@ -410,11 +407,6 @@ void MainWindow::loadChosen()
         // The load step ends silently; the views and the working list stay
         // the file they were read from, which "Neue Config" tells apart.
         return;
-    } catch (const std::bad_alloc&) {
-        m_dialogs.fail(this, text(says::kTooLarge).arg(QString::fromUtf8(ConfigTooLarge(
-            "Die Datei " + toFsPath(m_chosenPath).filename().string()
-            + " ist zu gro\u00DF f\u00FCr eine Config.").what())));
-        return;
     }
     showLoaded();
 }
@@ -512,15 +504,9 @@ void MainWindow::cfgbackup()
         const QString folder = backupFolder();
         if (folder.isEmpty())
             throw FileError("Kein beschreibbarer Ordner für das Backup");
-        const QString file = QDir(folder).filePath(QString::fromLatin1(kBackupFileName));
-        writeBackup(toFsPath(file), m_session.loaded().lines,
-                    backupStamp(m_stampLocale, QDateTime::fromSecsSinceEpoch(now())));
-        // The history keeps the file's own bytes: configBACKUP.cfg is
-        // replaced by every backup, an entry never is.
-        const ConfigSnapshot snapshot = snapshotConfig(m_session.loaded().path);
-        if (snapshot.exists)
-            BackupHistory(toFsPath(historyFolder())).add(m_session.loaded().path, snapshot.bytes, now(),
-                                                          snapshot.perms);
+        m_session.backup(toFsPath(QDir(folder).filePath(QString::fromLatin1(kBackupFileName))),
+                         backupStamp(m_stampLocale, QDateTime::fromSecsSinceEpoch(now())),
+                         toFsPath(historyFolder()), now());
     } catch (const FileError&) {
         m_dialogs.fail(this, text(says::kBackupFailed));
         return;
@@ -614,7 +600,8 @@ void MainWindow::mnuUndo_Click()
     if (target.empty() || m_session.undone())
         return;
     const QString file = quoted(fromFsPath(target));
-    QString question = text(m_session.undoRemoves() ? says::kUndoRemoves : says::kUndoQuestion).arg(file);
+    QString question = text(says::kUndoQuestion)
+                           .arg(file, text(m_session.undoRemoves() ? says::kUndoRemoves : says::kUndoPutsBack));
     if (const QString note = discardNote(); !note.isEmpty())
         question = note + QStringLiteral("\n\n") + question;
     if (!m_dialogs.askYesNo(this, question))

@@ -4,6 +4,7 @@
 #include "oldconfig/ShownPath.h"
 #include "writer/WriteConfig.h"
 
+#include <new>
 #include <system_error>
 
 namespace fs = std::filesystem;
@@ -27,7 +28,12 @@ bool ConfigSession::load(const fs::path& file)
     std::error_code ec;
     if (fs::is_regular_file(fs::status(file, ec)))
         clearReadOnly(file);
-    LoadedConfig read = loadConfig(file);
+    LoadedConfig read;
+    try {
+        read = loadConfig(file);
+    } catch (const std::bad_alloc&) {
+        throw ConfigTooLarge("Die Datei " + shownPath(file) + " ist zu gro\u00DF f\u00FCr eine Config.");
+    }
     endRun();
     m_loaded = std::move(read);
     return true;
@@ -54,6 +60,16 @@ bool ConfigSession::reloadAfterMake()
     endRun();
     load(m_loaded.path);
     return true;
+}
+
+void ConfigSession::backup(const fs::path& file, const BackupStamp& stamp, const fs::path& history,
+                           std::int64_t now) const
+{
+    writeBackup(file, m_loaded.lines, stamp);
+    // The history keeps the file's own bytes: configBACKUP.cfg is replaced
+    // by every backup, an entry never is.
+    if (const ConfigSnapshot snapshot = snapshotConfig(m_loaded.path); snapshot.exists)
+        BackupHistory(history).add(m_loaded.path, snapshot.bytes, now, snapshot.perms);
 }
 
 std::string ConfigSession::whyNoRun(const fs::path& chosen) const

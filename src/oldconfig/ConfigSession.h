@@ -6,6 +6,7 @@
 // so that it can be undone. One make per loaded file: after a make the next
 // run starts from the made file, loaded again, with a fresh answer record.
 
+#include "oldconfig/Backup.h"
 #include "oldconfig/ConfigFile.h"
 #include "oldconfig/LoadedConfig.h"
 #include "wizard/Settings.h"
@@ -45,6 +46,11 @@ public:
     // After a make, a new run starts from the made file: loaded again, mark
     // cleared, its lines the working list. True when it did so.
     bool reloadAfterMake();
+
+    // The loaded lines to `file` under the banner with `stamp`, and the
+    // file's own bytes to `history`. Throws FileError.
+    void backup(const std::filesystem::path& file, const BackupStamp& stamp, const std::filesystem::path& history,
+                std::int64_t now) const;
 
     // Why no run may start on `chosen`; empty when it may.
     std::string whyNoRun(const std::filesystem::path& chosen) const;
