@@ -573,10 +573,11 @@ std::int64_t MainWindow::now() const
     return std::chrono::duration_cast<std::chrono::seconds>(m_clock().time_since_epoch()).count();
 }
 
+// An open restore window lists what is kept now, without coming to the front.
 void MainWindow::historyChanged()
 {
     if (m_restore && m_restore->isVisible())
-        m_restore->showHistory(historyFolder(), m_stampLocale);
+        m_restore->refresh();
 }
 
 void MainWindow::mnuRestore_Click()
