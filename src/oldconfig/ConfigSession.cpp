@@ -57,7 +57,6 @@ bool ConfigSession::reloadAfterMake()
 {
     if (m_run != Run::Made)
         return false;
-    endRun();
     load(m_loaded.path);
     return true;
 }

@@ -39,6 +39,7 @@ bool step(ConfigSession& s, const TempDir& dir, const std::string& word, std::in
         : op == "make" ? s.pressMake() == P::Make && (s.make(s.planMake(), history, now), true)
         : op == "game" ? (clearReadOnly(dir / "config.cfg"), writeBytes(dir / "config.cfg", kGame), true)
         : op == "undo" ? (s.undo(history, now), true)
+        : op == "noundo" ? !testing::failureOf([&] { s.undo(history, now); }).empty()
         : op == "restore" && [&] { // the oldest entry back over the file, which is then loaded
               BackupHistory kept(history);
               restoreEntry(kept.entries().back(), file, kept, now);
@@ -90,7 +91,8 @@ TEST(ConfigSession, runRules)
         {"the game rewrote it before the new run", "load start pages make game start pages make", madeGame, kMarked,
          2, R::Made},
         {"changed on disk during the run", "load start pages game make", madeGame, kMarked, 1, R::Made},
-        {"undo", "load start pages make undo", kOld, kPlayers, 2, R::None},
+        {"undo, once", "load start pages make undo noundo", kOld, kPlayers, 2, R::None},
+        {"undo ends the new run on the file", "load start pages make start undo", kOld, kPlayers, 2, R::None},
         {"undo after a second make", "load start pages make game start pages make undo", kGame, kPlayers, 3, R::None},
         {"restore over the mark", "load start pages make restore", kOld, kPlayers, 2, R::None},
         {"the run's own file is not read again", "load start game held pages make", madeGame, kMarked, 1, R::Made},
