@@ -417,6 +417,7 @@ private slots:
         QVERIFY(run.pageShown(1) && !isMarkedReadOnly(toFsPath(file)) && run.form->settings().WizardDone == 0);
         QCOMPARE(run.rtb()->toPlainText(), QStringLiteral("bind = \"w\"\nvolume = \"0.4\"\n"));
         QCOMPARE(passWizardAsLeft(run.form->wizard()), 0);
+        QVERIFY(run.form->findChild<QAction*>("mnuVorschau")->isEnabled());
         run.erstelleConfig();
         QCOMPARE(run.last().text, kMade);
         const QByteArray generated = golden.left(golden.indexOf("bind \"w\""));
