@@ -8,7 +8,6 @@
 #include "common/Addresses.h"
 #include "oldconfig/Backup.h"
 #include "oldconfig/BackupHistory.h"
-#include "oldconfig/ConfigFile.h"
 #include "oldconfig/EntryMeter.h"
 #include "oldconfig/Preview.h"
 #include "oldconfig/ui/ColouredView.h"
@@ -89,7 +88,24 @@ constexpr const char* kPreviewReady =
 constexpr const char* kPreviewNotYet =
     "Die Vorschau gibt es, sobald du mit „Neue Config“ alle Schritte durchlaufen hast.";
 constexpr const char* kPreviewMade = "Die Config ist schon erstellt.";
+constexpr const char* kDiscard = "Die begonnene Config für %1 wird verworfen.";
+constexpr const char* kLoadAnyway = "Soll %1 trotzdem geladen werden?";
+constexpr const char* kUndoQuestion =
+    "Soll die zuletzt erstellte Config %1 rückgängig gemacht werden?\n\n"
+    "%2 Ihr jetziger Inhalt wird vorher im Backup-Verlauf gesichert.";
+constexpr const char* kUndoPutsBack = "Die Datei bekommt wieder den Inhalt, den sie vor dem Erstellen hatte.";
+constexpr const char* kUndoRemoves = "Die Datei gab es vorher nicht und wird wieder entfernt.";
+constexpr const char* kUndone = "Die Config %1 ist wieder so, wie sie vor dem Erstellen war.";
+constexpr const char* kUndoFailed =
+    "Die Config konnte nicht rückgängig gemacht werden:\n%1\n\n"
+    "Es wurde nichts verändert. Du kannst es nach dem Beheben des Problems noch einmal versuchen "
+    "oder den alten Stand mit „Backup wiederherstellen…“ im Menü „Datei“ zurückspielen.";
+constexpr const char* kUndoReady = "Setzt %1 auf den Stand vor dem letzten Erstellen zurück.";
+constexpr const char* kUndoNothing = "Rückgängig gibt es, sobald du in diesem Programmlauf eine Config erstellt hast.";
+constexpr const char* kUndoDone = "Die zuletzt erstellte Config ist schon rückgängig gemacht.";
 } // namespace says
+
+QString quoted(const QString& path) { return QStringLiteral("„%1“").arg(QDir::toNativeSeparators(path)); }
 
 constexpr int kAnswerYes = 6;
 constexpr int kAnswerNo = 7;
@@ -118,7 +134,7 @@ MainWindow::MainWindow(UserDialogs& dialogs, QWidget* parent)
     setupWindow();
     setupMenu();
     setupWizard();
-    updatePreviewItems();
+    updateItems();
     nameForScreenReaders(this);
 }
 
@@ -277,6 +293,12 @@ void MainWindow::setupMenu()
     open->setObjectName(QStringLiteral("mnuOpen"));
     open->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     connect(open, &QAction::triggered, this, [this] { mnuOpen_Click(); });
+    m_mnuUndo = file->addAction(text("Letzte Config &rückgängig"));
+    m_mnuUndo->setObjectName(QStringLiteral("mnuUndo"));
+    // Only while the main window is active: the pages' text boxes keep
+    // their own Ctrl+Z.
+    m_mnuUndo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    connect(m_mnuUndo, &QAction::triggered, this, [this] { mnuUndo_Click(); });
     QAction* restore = file->addAction(text("Backup &wiederherstellen…"));
     restore->setObjectName(QStringLiteral("mnuRestore"));
     connect(restore, &QAction::triggered, this, [this] { mnuRestore_Click(); });
@@ -284,7 +306,7 @@ void MainWindow::setupMenu()
     m_mnuVorschau->setObjectName(QStringLiteral("mnuVorschau"));
     m_mnuVorschau->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     connect(m_mnuVorschau, &QAction::triggered, this, [this] { mnuVorschau_Click(); });
-    // Says why the preview is not there yet.
+    // Says why the preview or the undo is not there.
     file->setToolTipsVisible(true);
     QAction* end = file->addAction(text("&Beenden"));
     end->setObjectName(QStringLiteral("mnuEnd"));
@@ -310,7 +332,7 @@ void MainWindow::setupWizard()
 {
     // The pages are windows of their own owned by this one: they stay in
     // front of it and close with it.
-    m_wizard = new Wizard(m_settings, m_dialogs, this);
+    m_wizard = new Wizard(settings(), m_dialogs, this);
     m_wizard->setParent(this);
     connect(m_wizard, &Wizard::finished, this, [this] { returnFromWizard(); });
 }
@@ -345,58 +367,65 @@ void MainWindow::Form_Load()
 {
     m_dialogs.inform(this, text(says::kLoading));
     // A cancelled dialog keeps the file name it had.
-    if (const auto chosen = m_dialogs.openFileName(this, text(says::kDialogTitle),
+    QString chosen = m_chosenPath;
+    if (const auto picked = m_dialogs.openFileName(this, text(says::kDialogTitle),
                                                    text(says::kDialogFilter), dialogStart()))
-        m_chosenPath = recoverChosenPath(*chosen);
+        chosen = recoverChosenPath(*picked);
+    if (!mayEndRun(chosen, text(says::kLoadAnyway).arg(quoted(chosen))))
+        return;
+    m_chosenPath = chosen;
     showTarget(text(says::kTarget), m_chosenPath);
-
     loadChosen();
+}
+
+// Loading another file ends a run left open; answers given on its pages
+// are not thrown away without asking.
+bool MainWindow::mayEndRun(const QString& file, const QString& question)
+{
+    if (!m_session.loadEndsRun(toFsPath(file)) || discardNote().isEmpty())
+        return true;
+    return m_dialogs.askYesNo(this, discardNote() + QStringLiteral("\n\n") + question);
+}
+
+QString MainWindow::discardNote() const
+{
+    const bool answered = m_wizard->visiblePage() || m_session.settings().WizardDone > 0;
+    if (m_session.run() != ConfigSession::Run::Open || !answered)
+        return {};
+    return text(says::kDiscard).arg(quoted(fromFsPath(m_session.loaded().path)));
 }
 
 void MainWindow::loadChosen()
 {
-    const auto path = toFsPath(m_chosenPath);
-    // The file of a running wizard is the run's: reloading it now would
-    // swap the lines the run will carry over.
-    if (m_runHoldsTarget && sameFile(m_chosenPath, m_runTarget))
-        return;
-    // Pipes, devices and folders are never read; a missing file is a new,
-    // empty config.
-    std::error_code ec;
-    const auto status = std::filesystem::status(path, ec);
-    const bool exists = std::filesystem::exists(status);
-    if (exists && !std::filesystem::is_regular_file(status))
-        return;
-    if (exists) {
-        try {
-            clearReadOnly(path);
-        } catch (const FileError&) {
-            return;
-        }
-    }
-    emptyColouredView(*m_rtb);
-    // While a run is going on, its old lines stay the working list.
-    if (m_runHoldsTarget)
-        return;
     try {
-        LoadedConfig loaded = loadConfig(path);
-        m_loaded = std::move(loaded);
-        fillList();
-        appendColouredEntries(*m_rtb, m_loaded.lines);
+        if (!m_session.load(toFsPath(m_chosenPath)))
+            return;
     } catch (const ConfigTooLarge& error) {
         m_dialogs.fail(this, text(says::kTooLarge).arg(QString::fromUtf8(error.what())));
+        return;
     } catch (const FileError&) {
-        // The load step ends silently; the working list stays the file it
-        // was read from, which "Neue Config" tells apart from this one.
-    } catch (const std::bad_alloc&) {
-        // Too large for the memory there is: the views are dropped so that
-        // they do not show half a file, and nothing is loaded.
-        emptyColouredView(*m_rtb);
-        m_loaded = LoadedConfig{};
-        m_lstConfig->clear();
-        m_dialogs.fail(this, text(says::kTooLarge).arg(QString::fromUtf8(ConfigTooLarge(
-            "Die Datei " + path.filename().string() + " ist zu gro\u00DF f\u00FCr eine Config.").what())));
+        // The load step ends silently; the views and the working list stay
+        // the file they were read from, which "Neue Config" tells apart.
+        return;
     }
+    showLoaded();
+}
+
+// Every view from the loaded file: its entries, its lines in the (hidden)
+// list, no rating of a config not made from it yet, no page of an ended run.
+void MainWindow::showLoaded()
+{
+    for (int n = 1; n <= kPageCount; ++n)
+        m_wizard->hidePage(n);
+    emptyColouredView(*m_rtb);
+    appendColouredEntries(*m_rtb, m_session.loaded().lines);
+    fillList();
+    m_lstConfig->hide();
+    m_lblCfg->clear();
+    m_lblCfgoMeterStatus->clear();
+    showTarget(text(says::kTarget), m_chosenPath);
+    m_cmdMakeCFG->setDefault(false);
+    updateItems();
 }
 
 // Until a file has been chosen, the dialog starts where the game keeps its
@@ -428,36 +457,40 @@ void MainWindow::mnuInfo_Click()
 
 void MainWindow::cmdCfgNeu_Click()
 {
-    // A run that never reached the final page is abandoned and lets go of
-    // its file; one that did keeps it until its config is made.
-    if (m_settings.LastStep < kPageCount)
-        m_runHoldsTarget = false;
-
+    // One make per loaded file: after it, the next run starts from the made
+    // file, read again as "Öffnen" reads it.
+    try {
+        if (m_session.reloadAfterMake())
+            showLoaded();
+    } catch (const FileError& error) {
+        m_dialogs.fail(this, text(says::kRefused).arg(QString::fromUtf8(error.what())));
+        return;
+    }
     // The working list must be the chosen file's lines (or the file a new,
     // empty one); otherwise nothing happens at all, not even the backup.
-    if (const std::string why = whyRunRefused(m_loaded, toFsPath(m_chosenPath)); !why.empty()) {
+    if (const std::string why = m_session.whyNoRun(toFsPath(m_chosenPath)); !why.empty()) {
         m_dialogs.fail(this, text(says::kRefused).arg(QString::fromStdString(why)));
         show();
         return;
     }
 
-    // The answer is kept as the classic message-box code: 6 Yes, 7 No.
-    const bool backup = m_dialogs.askYesNo(this, text(says::kBackupQuestion));
-    m_settings.BackupAnswer = std::to_string(backup ? kAnswerYes : kAnswerNo);
-    if (backup)
-        cfgbackup();
+    // A file not there yet has nothing to back up. The answer is kept as
+    // the classic message-box code: 6 Yes, 7 No.
+    if (!m_session.loaded().isNew) {
+        const bool backup = m_dialogs.askYesNo(this, text(says::kBackupQuestion));
+        settings().BackupAnswer = std::to_string(backup ? kAnswerYes : kAnswerNo);
+        if (backup)
+            cfgbackup();
+    }
 
-    // Nothing is written here: the file is replaced by the make only, so an
-    // abandoned wizard leaves the old config as it was. Whether the make
-    // will be able to replace it is checked now, before the user answers
-    // eleven pages for nothing.
-    if (m_runHoldsTarget || !whyNotWritable(toFsPath(m_chosenPath)).empty()) {
+    // Nothing is written here: the file is replaced by the make only. Whether
+    // the make will be able to replace it is checked now, before the user
+    // answers eleven pages for nothing.
+    if (!m_session.startRun()) {
         m_dialogs.fail(this, text(says::kCannotCreate));
         show();
         return;
     }
-    m_runTarget = m_chosenPath;
-    m_runHoldsTarget = true;
     m_wizard->showPage(1);
 }
 
@@ -468,104 +501,90 @@ void MainWindow::cfgbackup()
         const QString folder = backupFolder();
         if (folder.isEmpty())
             throw FileError("Kein beschreibbarer Ordner für das Backup");
-        const QString file = QDir(folder).filePath(QString::fromLatin1(kBackupFileName));
-        const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(
-            m_clock().time_since_epoch()).count();
-        writeBackup(toFsPath(file), m_loaded.lines,
-                    backupStamp(m_stampLocale, QDateTime::fromSecsSinceEpoch(seconds)));
-        // The history keeps the file's own bytes: configBACKUP.cfg is
-        // replaced by every backup, an entry never is.
-        if (!m_loaded.isNew)
-            addToHistory(snapshotConfig(m_loaded.path), m_loaded.path);
+        m_session.backup(toFsPath(QDir(folder).filePath(QString::fromLatin1(kBackupFileName))),
+                         backupStamp(m_stampLocale, QDateTime::fromSecsSinceEpoch(now())),
+                         toFsPath(historyFolder()), now());
     } catch (const FileError&) {
         m_dialogs.fail(this, text(says::kBackupFailed));
         return;
     }
+    historyChanged();
     m_dialogs.inform(this, text(says::kBackupDone));
 }
 
 void MainWindow::cmdMakeCFG_Click()
 {
     makeConfig();
-    updatePreviewItems();
+    updateItems();
 }
 
 void MainWindow::makeConfig()
 {
     m_lstConfig->hide();
-    if (m_settings.WizardDone == 0) {
+    switch (m_session.pressMake()) {
+    case ConfigSession::Press::WizardFirst:
         m_dialogs.inform(this, text(says::kWizardFirst));
         return;
-    }
-    const Settings::Flag makesBefore = m_settings.MakeCount;
-    raiseSaturating(m_settings.MakeCount);
-    if (m_settings.MakeCount >= 2) {
+    case ConfigSession::Press::OnlyOnce:
         m_dialogs.inform(this, text(says::kOnlyOnce));
         return;
+    case ConfigSession::Press::Make:
+        break;
     }
-
-    MadeConfig made;
+    bool noLines = false;
     try {
-        // The file as it is now decides what is carried over; it is kept in
-        // the history before it is replaced, whatever the backup answer was.
-        const MakePlan plan = planMake(m_loaded);
+        // The file as it is now decides what is carried over.
+        const MakePlan plan = m_session.planMake();
         if (plan.changedOnDisk && !makeAfterChangeOnDisk(plan)) {
-            m_settings.MakeCount = makesBefore;
+            m_session.makeNotDone();
             return;
         }
-        if (plan.now.exists) {
-            try {
-                addToHistory(plan.now, m_loaded.path);
-            } catch (const FileError& error) {
-                m_settings.MakeCount = makesBefore;
-                m_dialogs.fail(this, text(says::kHistoryFailed).arg(QString::fromUtf8(error.what())));
-                return;
-            }
-        }
-        made = makeConfigFile(
-            m_loaded.path, [this](LineOutput& out) { WriteConfig(m_settings, out); }, plan.carried);
-        m_loaded.lines = plan.carried;
+        noLines = plan.carried.empty();
+        m_session.make(plan, toFsPath(historyFolder()), now());
+    } catch (const HistoryFailed& error) {
+        m_dialogs.fail(this, text(says::kHistoryFailed).arg(QString::fromUtf8(error.what())));
+        return;
     } catch (const FileError& error) {
         // The old file is untouched, so the one make of this run is not
         // used up: the user may fix the cause and try again.
-        m_settings.MakeCount = makesBefore;
         m_dialogs.fail(this, text(says::kMakeFailed).arg(QString::fromUtf8(error.what())));
         return;
     }
-    m_runHoldsTarget = false;
-    showTarget(text(says::kWritten), m_runTarget);
-    if (m_loaded.lines.empty())
+    historyChanged();
+    showTarget(text(says::kWritten), m_chosenPath);
+    if (noLines)
         m_dialogs.inform(this, text(says::kNoBinds), text(says::kNoBindsTitle));
-    // From here on the working list is the made file's.
-    m_loaded.isNew = false;
-    m_loaded.fingerprint = made.fingerprint;
-    m_loaded.identity = {};
-    currentIdentity(m_loaded.path, m_loaded.identity);
-    ViewConfig(made.lines);
+    ViewConfig();
 }
 
 bool MainWindow::makeAfterChangeOnDisk(const MakePlan& plan)
 {
     return m_dialogs.askYesNo(this, text(says::kChangedOnDisk)
-                                        .arg(fromFsPath(m_loaded.path))
+                                        .arg(fromFsPath(m_session.loaded().path))
                                         .arg(bindLineCount(plan.carried))
-                                        .arg(bindLineCount(m_loaded.lines)));
+                                        .arg(bindLineCount(m_session.loaded().lines)));
 }
 
-void MainWindow::addToHistory(const ConfigSnapshot& snapshot, const std::filesystem::path& file)
+std::int64_t MainWindow::now() const
 {
-    const QString folder = historyFolder();
-    if (folder.isEmpty())
-        throw FileError("Kein beschreibbarer Ordner f\u00FCr den Backup-Verlauf");
-    const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(m_clock().time_since_epoch());
-    BackupHistory(toFsPath(folder)).add(file, snapshot.bytes, seconds.count());
+    return std::chrono::duration_cast<std::chrono::seconds>(m_clock().time_since_epoch()).count();
+}
+
+// An open restore window lists what is kept now, without coming to the front.
+void MainWindow::historyChanged()
+{
+    if (m_restore && m_restore->isVisible())
+        m_restore->refresh();
 }
 
 void MainWindow::mnuRestore_Click()
 {
     if (!m_restore) {
         m_restore = new RestoreWindow(m_dialogs, this);
+        // Whatever file it replaces, the restored one is loaded, which ends the run.
+        m_restore->setDiscardNote([this] { return discardNote(); });
         connect(m_restore, &RestoreWindow::restored, this, [this](const QString& file) {
+            m_session.endRun();
             m_chosenPath = file;
             loadChosen();
         });
@@ -573,16 +592,41 @@ void MainWindow::mnuRestore_Click()
     m_restore->showHistory(historyFolder(), m_stampLocale);
 }
 
+void MainWindow::mnuUndo_Click()
+{
+    const auto target = m_session.undoTarget();
+    if (target.empty() || m_session.undone())
+        return;
+    const QString file = quoted(fromFsPath(target));
+    QString question = text(says::kUndoQuestion)
+                           .arg(file, text(m_session.undoRemoves() ? says::kUndoRemoves : says::kUndoPutsBack));
+    if (const QString note = discardNote(); !note.isEmpty())
+        question = note + QStringLiteral("\n\n") + question;
+    if (!m_dialogs.askYesNo(this, question))
+        return;
+    try {
+        m_session.undo(toFsPath(historyFolder()), now());
+    } catch (const FileError& error) {
+        m_dialogs.fail(this, text(says::kUndoFailed).arg(QString::fromUtf8(error.what())));
+        updateItems();
+        return;
+    }
+    m_chosenPath = fromFsPath(target);
+    showLoaded();
+    historyChanged();
+    m_dialogs.inform(this, text(says::kUndone).arg(file));
+}
+
 void MainWindow::mnuVorschau_Click()
 {
-    if (m_settings.WizardDone == 0 || m_settings.MakeCount > 0)
+    if (settings().WizardDone == 0 || settings().MakeCount > 0)
         return;
     // The make's own steps on the file as it is now, run into memory.
     RawLines old;
     ConfigPreview preview;
     try {
-        MakePlan plan = planMake(m_loaded);
-        preview = previewConfig([this](LineOutput& out) { WriteConfig(m_settings, out); },
+        MakePlan plan = planMake(m_session.loaded());
+        preview = previewConfig([this](LineOutput& out) { WriteConfig(settings(), out); },
                                 plan.carried);
         old = std::move(plan.carried);
     } catch (const FileError& error) {
@@ -600,26 +644,33 @@ void MainWindow::mnuVorschau_Click()
 
 // The preview shows what the one make of this run would write: there is
 // none before the wizard is through, and none once the config is made.
-void MainWindow::updatePreviewItems()
+// "Rückgängig" says why it is not there yet, or no longer.
+void MainWindow::updateItems()
 {
-    const bool made = m_settings.MakeCount > 0;
-    const bool ready = m_settings.WizardDone > 0 && !made;
+    const bool made = settings().MakeCount > 0;
+    const bool ready = settings().WizardDone > 0 && !made;
     const QString why = text(ready ? says::kPreviewReady
                                    : made ? says::kPreviewMade : says::kPreviewNotYet);
     m_cmdVorschau->setEnabled(ready);
     m_cmdVorschau->setToolTip(why);
     m_mnuVorschau->setEnabled(ready);
     m_mnuVorschau->setToolTip(why);
+
+    const bool undoable = !m_session.undoTarget().empty() && !m_session.undone();
+    m_mnuUndo->setEnabled(undoable);
+    m_mnuUndo->setToolTip(undoable ? text(says::kUndoReady).arg(quoted(fromFsPath(m_session.undoTarget())))
+                          : text(m_session.undone() ? says::kUndoDone : says::kUndoNothing));
 }
 
-void MainWindow::ViewConfig(const RawLines& newLines)
+// The session's working list is the made file's by now.
+void MainWindow::ViewConfig()
 {
-    m_loaded.lines = newLines;
     fillList();
     m_lstConfig->show();
 
-    m_lblCfg->setText(QString::fromStdString(entryCountText(m_loaded.lines.size())));
-    const Rating rating = rateConfig(m_loaded.lines.size());
+    const std::size_t count = workingList().size();
+    m_lblCfg->setText(QString::fromStdString(entryCountText(count)));
+    const Rating rating = rateConfig(count);
     QPalette palette = m_lblCfgoMeterStatus->palette();
     palette.setColor(QPalette::WindowText, QColor::fromRgb(rating.rgb));
     m_lblCfgoMeterStatus->setPalette(palette);
@@ -631,8 +682,8 @@ void MainWindow::ViewConfig(const RawLines& newLines)
 void MainWindow::fillList()
 {
     QStringList items;
-    items.reserve(static_cast<qsizetype>(m_loaded.lines.size()));
-    for (const RawLine& line : m_loaded.lines)
+    items.reserve(static_cast<qsizetype>(workingList().size()));
+    for (const RawLine& line : workingList())
         items.append(decodedCp1252(line));
     m_lstConfig->clear();
     m_lstConfig->addItems(items);
@@ -640,7 +691,7 @@ void MainWindow::fillList()
 
 void MainWindow::returnFromWizard()
 {
-    updatePreviewItems();
+    updateItems();
     show();
     raise();
     activateWindow();

@@ -1,18 +1,14 @@
 #pragma once
 
-// The main window "Form1", where a run starts and ends. It reads the old
-// config into the working list (bytes as read) and the coloured view,
-// starts the Wizard, whose pages fill the Settings record, and on "Erstelle
-// Config" hands Settings to WriteConfig and the working list to the make
-// transaction (oldconfig), which replaces the file in one step or not at
-// all. Nothing on disk changes before that; the backup and its history are
-// the other files it writes. The working list always belongs to the file it
-// was read from (LoadedConfig): a run starts only on that file, and the
-// make carries the file's lines as they are on disk by then.
+// The main window "Form1", where a run starts and ends. Its views, menus
+// and messages show the state of a ConfigSession (oldconfig), which decides
+// what is loaded, when a run may start, what the make writes and what an
+// undo puts back; the Wizard's pages fill the session's Settings record.
+// Every load shows the loaded file in every view: nothing of a previous
+// file stays on screen.
 
 #include "common/TextLines.h"
-#include "oldconfig/LoadedConfig.h"
-#include "wizard/Settings.h"
+#include "oldconfig/ConfigSession.h"
 
 #include <QLocale>
 #include <QMainWindow>
@@ -58,10 +54,10 @@ public:
     // Where the backup history lives: beside "configBACKUP.cfg".
     QString historyFolder() const;
 
-    Settings& settings() { return m_settings; }
+    Settings& settings() { return m_session.settings(); }
     Wizard& wizard() { return *m_wizard; }
     // The working list: the old config's lines, after a make the new ones.
-    const RawLines& workingList() const { return m_loaded.lines; }
+    const RawLines& workingList() const { return m_session.loaded().lines; }
     // The file name of the open-file dialog.
     const QString& chosenPath() const { return m_chosenPath; }
 
@@ -71,6 +67,8 @@ public:
     void mnuEnd_Click();
     void mnuInfo_Click();
     void mnuRestore_Click();
+    // Puts back what the last make of this program run replaced.
+    void mnuUndo_Click();
     // Shows what "Erstelle Config" would write, without writing anything.
     void mnuVorschau_Click();
 
@@ -86,33 +84,31 @@ private:
     void setupWizard();
 
     void loadChosen();
+    bool mayEndRun(const QString& file, const QString& question);
+    QString discardNote() const;
+    void showLoaded();
     void makeConfig();
     bool makeAfterChangeOnDisk(const MakePlan& plan);
-    void addToHistory(const ConfigSnapshot& snapshot, const std::filesystem::path& file);
     void cfgbackup();
-    void ViewConfig(const RawLines& newLines);
+    void ViewConfig();
     void fillList();
     void returnFromWizard();
-    void updatePreviewItems();
+    void updateItems();
+    void historyChanged();
+    std::int64_t now() const;
     QString dialogStart() const;
     void showTarget(const QString& caption, const QString& path);
     QString backupFolder() const;
 
     UserDialogs& m_dialogs;
-    Settings m_settings;
+    ConfigSession m_session;
     Wizard* m_wizard = nullptr;
     QPointer<InfoWindow> m_info;
     QPointer<RestoreWindow> m_restore;
     QPointer<PreviewWindow> m_preview;
     bool m_placed = false;
 
-    LoadedConfig m_loaded;
     QString m_chosenPath;
-    // The file a started wizard run will replace. While the run holds it
-    // (from "Neue Config" until the make, or until a new run is started
-    // before the final page), loading cannot touch it.
-    QString m_runTarget;
-    bool m_runHoldsTarget = false;
 
     QString m_backupFolder;
     Clock m_clock;
@@ -126,6 +122,7 @@ private:
     QPushButton* m_cmdMakeCFG = nullptr;
     QPushButton* m_cmdVorschau = nullptr;
     QAction* m_mnuVorschau = nullptr;
+    QAction* m_mnuUndo = nullptr;
     QLabel* m_lblZielDatei = nullptr;
     QLabel* m_lblHinweis = nullptr;
 };

@@ -4,6 +4,7 @@
 #include "app/FilePaths.h"
 #include "common/TextLines.h"
 #include "oldconfig/BackupHistory.h"
+#include "oldconfig/ConfigFile.h"
 #include "oldconfig/ui/ColouredView.h"
 #include "ui/UserDialogs.h"
 #include "ui/WindowFit.h"
@@ -14,6 +15,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 namespace quorvix {
@@ -27,11 +29,14 @@ constexpr const char* kEmpty = "Der Backup-Verlauf ist noch leer.";
 constexpr const char* kRow = "%1 %2 – %3 – %4 Zeilen";
 constexpr const char* kQuestion =
     "Soll das Backup vom %1 %2 nach %3 zurückgespielt werden?\n\n"
-    "Die Datei dort wird dadurch ersetzt; sie steht vorher im Backup-Verlauf, "
-    "wenn Quorvix sie je ersetzt oder gesichert hat.";
+    "Die Datei dort wird dadurch ersetzt; ihr jetziger Inhalt wird vorher im Backup-Verlauf gesichert.";
+constexpr const char* kMarked =
+    "Die Datei ist schreibgeschützt (so lässt Quorvix eine erstellte Config zurück); "
+    "der Schreibschutz wird dafür aufgehoben.";
 constexpr const char* kDone = "Das Backup wurde nach %1 zurückgespielt.";
 constexpr const char* kFailed =
-    "Das Backup konnte nicht zurückgespielt werden:\n%1\n\nEs wurde nichts verändert.";
+    "Das Backup konnte nicht zurückgespielt werden:\n%1\n\nEs wurde nichts verändert. Behebe die Ursache "
+    "und versuche es noch einmal, oder spiele das Backup mit „Zurückspielen nach…“ an einen anderen Ort zurück.";
 constexpr const char* kPickTitle = "Backup wiederherstellen unter";
 } // namespace says
 
@@ -87,13 +92,28 @@ void RestoreWindow::setupWidgets()
     connect(m_cmdRestoreOriginal, &QPushButton::clicked, this, [this] { cmdRestoreOriginal_Click(); });
     connect(m_cmdRestoreTo, &QPushButton::clicked, this, [this] { cmdRestoreTo_Click(); });
     connect(close, &QPushButton::clicked, this, &QWidget::close);
+    auto* closeKey = new QShortcut(QKeySequence::Cancel, this);
+    connect(closeKey, &QShortcut::activated, this, &QWidget::close);
 }
 
 void RestoreWindow::showHistory(const QString& folder, const QLocale& locale)
 {
     m_locale = locale;
     m_folder = folder;
-    m_entries = folder.isEmpty() ? std::vector<HistoryEntry>{} : BackupHistory(toFsPath(folder)).entries();
+    refresh();
+    if (!isVisible())
+        fitOnScreen(this, QSize(760, 480), parentWidget());
+    show();
+    raise();
+    activateWindow();
+}
+
+void RestoreWindow::refresh()
+{
+    const int row = m_lstVerlauf->currentRow();
+    const auto chosen = row >= 0 && static_cast<std::size_t>(row) < m_entries.size()
+                            ? m_entries[static_cast<std::size_t>(row)].file : std::filesystem::path();
+    m_entries = m_folder.isEmpty() ? std::vector<HistoryEntry>{} : BackupHistory(toFsPath(m_folder)).entries();
     m_lstVerlauf->clear();
     for (const HistoryEntry& entry : m_entries) {
         const BackupStamp stamp = backupStamp(m_locale, QDateTime::fromSecsSinceEpoch(entry.time));
@@ -104,15 +124,16 @@ void RestoreWindow::showHistory(const QString& folder, const QLocale& locale)
     }
     m_cmdRestoreOriginal->setEnabled(!m_entries.empty());
     m_cmdRestoreTo->setEnabled(!m_entries.empty());
-    if (m_entries.empty())
+    if (m_entries.empty()) {
         m_txtInhalt->setPlainText(text(says::kEmpty));
-    else
-        m_lstVerlauf->setCurrentRow(0);
-    if (!isVisible())
-        fitOnScreen(this, QSize(760, 480), parentWidget());
-    show();
-    raise();
-    activateWindow();
+        return;
+    }
+    int keep = 0;
+    for (std::size_t i = 0; i < m_entries.size(); ++i) {
+        if (m_entries[i].file == chosen)
+            keep = static_cast<int>(i);
+    }
+    m_lstVerlauf->setCurrentRow(keep);
 }
 
 void RestoreWindow::showEntry(int row)
@@ -151,9 +172,13 @@ void RestoreWindow::restoreTo(const QString& target)
 {
     const HistoryEntry& entry = m_entries[static_cast<std::size_t>(m_lstVerlauf->currentRow())];
     const BackupStamp stamp = backupStamp(m_locale, QDateTime::fromSecsSinceEpoch(entry.time));
-    if (!m_dialogs.askYesNo(this, text(says::kQuestion)
-                                      .arg(QString::fromStdString(stamp.date), QString::fromStdString(stamp.time),
-                                           quoted(target))))
+    QString question = text(says::kQuestion).arg(QString::fromStdString(stamp.date),
+                                                  QString::fromStdString(stamp.time), quoted(target));
+    if (isMarkedReadOnly(toFsPath(target)))
+        question += QStringLiteral("\n\n") + text(says::kMarked);
+    if (const QString note = m_discardNote ? m_discardNote() : QString(); !note.isEmpty())
+        question = note + QStringLiteral("\n\n") + question;
+    if (!m_dialogs.askYesNo(this, question))
         return;
     try {
         BackupHistory history(toFsPath(m_folder));
@@ -162,6 +187,7 @@ void RestoreWindow::restoreTo(const QString& target)
         m_dialogs.fail(this, text(says::kFailed).arg(QString::fromUtf8(error.what())));
         return;
     }
+    refresh();
     m_dialogs.inform(this, text(says::kDone).arg(quoted(target)));
     emit restored(target);
 }

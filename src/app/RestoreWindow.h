@@ -7,6 +7,7 @@
 #include <QLocale>
 #include <QWidget>
 
+#include <functional>
 #include <vector>
 
 class QListWidget;
@@ -26,6 +27,12 @@ public:
 
     // Lists the history in `folder` and shows the window.
     void showHistory(const QString& folder, const QLocale& locale);
+    // Lists the history again, keeping the chosen entry; the main window
+    // calls it whenever it adds one.
+    void refresh();
+    // What a restore would end, said in its question ("" for nothing): the
+    // main window's run, since it loads the restored file afterwards.
+    void setDiscardNote(std::function<QString()> note) { m_discardNote = std::move(note); }
 
     void cmdRestoreOriginal_Click();
     void cmdRestoreTo_Click();
@@ -43,6 +50,7 @@ private:
     QLocale m_locale;
     QString m_folder;
     std::vector<HistoryEntry> m_entries;
+    std::function<QString()> m_discardNote;
 
     QListWidget* m_lstVerlauf = nullptr;
     QPlainTextEdit* m_txtInhalt = nullptr;

@@ -16,8 +16,13 @@ namespace fs = std::filesystem;
 namespace quorvix {
 namespace {
 
-constexpr std::string_view kMagic = "Quorvix-Verlauf 1\n";
+// The first format had no permissions line; its entries are still read.
+constexpr std::string_view kMagicFirst = "Quorvix-Verlauf 1\n";
+constexpr std::string_view kMagic = "Quorvix-Verlauf 2\n";
 constexpr std::string_view kSuffix = ".verlauf";
+// Entries of the first format had none: such a file was given back writable.
+constexpr fs::perms kWritable = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read
+                              | fs::perms::others_read;
 
 // "000001765052265-007.verlauf": seconds and a counter, so that the names
 // sort by age and two entries of one second never meet.
@@ -28,10 +33,13 @@ std::string entryName(std::int64_t time, int counter)
     return name + std::string(kSuffix);
 }
 
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
 bool isEntryName(const std::string& name)
 {
     return name.size() == 19 + kSuffix.size() && name.ends_with(kSuffix) && name[15] == '-'
-        && std::all_of(name.begin(), name.begin() + 15, [](char c) { return c >= '0' && c <= '9'; });
+        && std::all_of(name.begin(), name.begin() + 15, isDigit)
+        && std::all_of(name.begin() + 16, name.begin() + 19, isDigit);
 }
 
 std::vector<fs::path> entryFilesOldestFirst(const fs::path& folder)
@@ -51,18 +59,20 @@ struct Parsed {
     std::string_view content;
 };
 
-// Header: magic, time, path length, path bytes, content length, each ended
-// by LF; then the content. A short file was never finished and is no entry.
+// Header: magic, time, permissions (octal; not in the first format), path
+// length, path bytes, content length, each ended by LF; then the content. A
+// short file was never finished and is no entry.
 std::optional<Parsed> parse(const fs::path& file, const std::string& bytes)
 {
-    if (!bytes.starts_with(kMagic))
+    const bool first = bytes.starts_with(kMagicFirst);
+    if (!first && !bytes.starts_with(kMagic))
         return std::nullopt;
     std::size_t at = kMagic.size();
-    auto number = [&](auto& value) {
+    auto number = [&](auto& value, int base = 10) {
         const auto end = bytes.find('\n', at);
         if (end == std::string::npos)
             return false;
-        const auto result = std::from_chars(bytes.data() + at, bytes.data() + end, value);
+        const auto result = std::from_chars(bytes.data() + at, bytes.data() + end, value, base);
         at = end + 1;
         return result.ec == std::errc() && result.ptr == bytes.data() + end;
     };
@@ -70,8 +80,12 @@ std::optional<Parsed> parse(const fs::path& file, const std::string& bytes)
     parsed.entry.file = file;
     std::size_t pathLength = 0;
     std::size_t contentLength = 0;
-    if (!number(parsed.entry.time) || !number(pathLength) || bytes.size() - at < pathLength + 1)
+    unsigned perms = 0;
+    if (!number(parsed.entry.time) || (!first && !number(perms, 8)) || !number(pathLength)
+        || pathLength >= bytes.size() - at)
         return std::nullopt;
+    if (!first)
+        parsed.entry.perms = static_cast<fs::perms>(perms) & fs::perms::mask;
     parsed.entry.original = fs::path(bytes.substr(at, pathLength));
     at += pathLength + 1;
     if (!number(contentLength) || bytes.size() - at != contentLength)
@@ -92,7 +106,8 @@ std::optional<Parsed> readEntry(const fs::path& file, std::string& bytes)
 
 } // namespace
 
-void BackupHistory::add(const fs::path& original, const std::string& bytes, std::int64_t time)
+fs::path BackupHistory::add(const fs::path& original, const std::string& bytes, std::int64_t time,
+                            std::optional<fs::perms> perms)
 {
     std::error_code ec;
     fs::create_directories(m_folder, ec);
@@ -103,7 +118,7 @@ void BackupHistory::add(const fs::path& original, const std::string& bytes, std:
         const auto parsed = readEntry(*it, held);
         if (parsed && parsed->entry.original.string() == source) {
             if (parsed->content == bytes)
-                return;
+                return *it;
             break;
         }
     }
@@ -112,7 +127,7 @@ void BackupHistory::add(const fs::path& original, const std::string& bytes, std:
     for (const auto& file : files) {
         const std::string name = file.filename().string();
         if (name.starts_with(prefix))
-            counter = std::max(counter, std::stoi(name.substr(16, 3)) + 1);
+            counter = std::max(counter, (name[16] - '0') * 100 + (name[17] - '0') * 10 + (name[18] - '0') + 1);
     }
     // Created, never opened over an existing one: an entry is never overwritten.
     for (;; ++counter) {
@@ -130,7 +145,9 @@ void BackupHistory::add(const fs::path& original, const std::string& bytes, std:
         }
         try {
             out->writeRaw(kMagic);
-            out->writeRaw(std::to_string(time) + "\n" + std::to_string(source.size()) + "\n");
+            char mode[16];
+            std::snprintf(mode, sizeof mode, "%o\n", static_cast<unsigned>(perms.value_or(kWritable)));
+            out->writeRaw(std::to_string(time) + "\n" + mode + std::to_string(source.size()) + "\n");
             out->writeRaw(source);
             out->writeRaw("\n" + std::to_string(bytes.size()) + "\n");
             out->writeRaw(bytes);
@@ -141,10 +158,10 @@ void BackupHistory::add(const fs::path& original, const std::string& bytes, std:
             throw;
         }
         files.push_back(file);
-        break;
+        for (std::size_t i = 0; i + kHistoryKeep < files.size(); ++i)
+            fs::remove(files[i], ec);
+        return file;
     }
-    for (std::size_t i = 0; i + kHistoryKeep < files.size(); ++i)
-        fs::remove(files[i], ec);
 }
 
 std::vector<HistoryEntry> BackupHistory::entries() const
@@ -161,6 +178,15 @@ std::vector<HistoryEntry> BackupHistory::entries() const
     return result;
 }
 
+HistoryEntry BackupHistory::entryAt(const fs::path& file)
+{
+    std::string bytes;
+    const auto parsed = readEntry(file, bytes);
+    if (!parsed)
+        throw FileError("Der Eintrag " + shownPath(file) + " im Backup-Verlauf kann nicht gelesen werden.");
+    return parsed->entry;
+}
+
 std::string BackupHistory::contentOf(const HistoryEntry& entry)
 {
     std::string bytes;
@@ -174,13 +200,16 @@ void restoreEntry(const HistoryEntry& entry, const fs::path& target, BackupHisto
                   std::int64_t now)
 {
     const std::string bytes = BackupHistory::contentOf(entry);
-    if (const std::string why = whyNotWritable(target); !why.empty())
+    if (const std::string why = whyNotWritable(target, MarkBlocks::No); !why.empty())
         throw FileError(why);
     if (const ConfigSnapshot replaced = snapshotConfig(target); replaced.exists)
-        history.add(target, replaced.bytes, now);
-    replaceFileAtomically(
-        target, [&](LineOutput& out) { out.writeRaw(bytes); },
-        [&](const fs::path& written) { markReadOnly(written); });
+        history.add(target, replaced.bytes, now, replaced.perms);
+    replaceFileAtomically(target, [&](LineOutput& out) { out.writeRaw(bytes); }, [&](const fs::path& written) {
+        std::error_code ec;
+        fs::permissions(written, entry.perms.value_or(kWritable), fs::perm_options::replace, ec);
+        if (ec)
+            throw FileError("Die Rechte von " + shownPath(target) + " k\u00F6nnen nicht gesetzt werden.");
+    });
 }
 
 } // namespace quorvix

@@ -175,7 +175,7 @@ void discard(std::unique_ptr<FileLineOutput> out, const fs::path& temp)
 
 } // namespace
 
-std::string whyNotWritable(const fs::path& requestedTarget)
+std::string whyNotWritable(const fs::path& requestedTarget, MarkBlocks mark)
 {
     std::error_code ec;
     const fs::path target = realTarget(requestedTarget);
@@ -189,7 +189,7 @@ std::string whyNotWritable(const fs::path& requestedTarget)
     const auto status = fs::status(target, ec);
     if (fs::is_directory(status))
         return shownPath(target) + " ist ein Ordner und keine Config-Datei.";
-    if (fs::exists(status) && isMarkedReadOnly(target))
+    if (mark == MarkBlocks::Yes && fs::exists(status) && isMarkedReadOnly(target))
         return "Die Config " + shownPath(target) + " ist schreibgesch\u00FCtzt.";
     return {};
 }

@@ -10,9 +10,11 @@
 namespace quorvix {
 
 // Whether a new config could replace `target`: its folder exists and can be
-// written, and the file (if present) is not a folder and carries no
-// read-only mark. Returns an empty text when fine, else why not (German).
-std::string whyNotWritable(const std::filesystem::path& target);
+// written, and the file (if present) is not a folder and, unless told
+// otherwise, carries no read-only mark. Returns an empty text when fine,
+// else why not (German).
+enum class MarkBlocks { Yes, No };
+std::string whyNotWritable(const std::filesystem::path& target, MarkBlocks mark = MarkBlocks::Yes);
 
 // The read-only mark: all write bits cleared on POSIX, the attribute on
 // Windows. clearReadOnly gives the owner write permission back.

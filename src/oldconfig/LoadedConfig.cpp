@@ -109,6 +109,7 @@ ConfigSnapshot snapshotConfig(const fs::path& file)
         notRegular(file);
     snapshot.exists = true;
     snapshot.identity = identityOf(st);
+    snapshot.perms = static_cast<fs::perms>(st.st_mode) & fs::perms::mask;
     try {
         // A file still growing stops at the limit plus one byte.
         snapshot.bytes.resize(static_cast<std::size_t>(
@@ -143,6 +144,7 @@ ConfigSnapshot snapshotConfig(const fs::path& file)
     if (fs::file_size(file, ec) > kConfigByteLimit)
         tooLarge(file);
     snapshot.exists = true;
+    snapshot.perms = status.permissions();
     currentIdentity(file, snapshot.identity);
     try {
         snapshot.bytes = readFileBytes(file);

@@ -38,6 +38,7 @@ struct FileIdentity {
 struct ConfigSnapshot {
     bool exists = false;
     FileIdentity identity;
+    std::filesystem::perms perms = std::filesystem::perms::unknown;
     std::string bytes;
 };
 

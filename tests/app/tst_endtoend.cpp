@@ -217,15 +217,14 @@ class EndToEndTest : public QObject {
         QCOMPARE(hint->isHidden(), name == QStringLiteral("userconfig.cfg"));
 
         // No page refused anything: the only messages are the load step's,
-        // the backup question, for a new file that no binds were carried,
-        // and the closing one.
+        // the backup question (none for a file not there yet), for a new
+        // file that no binds were carried, and the closing one.
         QStringList messages{QStringLiteral("Quorvix v0.3b: Lade deine alte Counterstrike-Config"),
                              QStringLiteral("Quorvix v0.3b: Soll ein Backup deiner alten Config erstellt werden?"),
                              QStringLiteral("CS Quorvix 03c: In der Config sind KEINE Bind's enthalten"),
                              QStringLiteral("Quorvix v0.3b: Die neue Config ist erstellt worden.Du kannst sofort "
                                             "mit spielen anfangen.")};
-        if (oldFileThere)
-            messages.removeAt(2);
+        messages.removeAt(oldFileThere ? 2 : 1);
         QStringList shown;
         for (const RecordedMessage& message : dialogs.messages)
             shown << message.title + QStringLiteral(": ") + message.text;

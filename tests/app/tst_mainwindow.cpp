@@ -16,6 +16,7 @@
 #include <QAction>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -252,18 +253,18 @@ private slots:
         QVERIFY(run.rtb()->document()->isEmpty() && run.list()->count() == 0 && run.form->workingList().empty());
         QCOMPARE(run.dialogs.texts(), QStringList(5, kLoading));
 
-        // During a run the same file, by another spelling, changes nothing; another empties the view only.
+        // During a run the same file, by another spelling, changes nothing; another is loaded only when the
+        // player gives up the answers on the open pages.
         run.open(file);
         run.neueConfig(QMessageBox::No);
         const QByteArray changed = "bind \"w\" \"+forward\"\r\nbind \"n\" \"+new\"";
         writeBytes(file, changed);
         run.open(run.dir.path() + QStringLiteral("/./old.cfg"));
-        QCOMPARE(run.rtb()->toPlainText(), shown);
-        for (const QString& another : {other, run.path(QStringLiteral("new.cfg"))}) {
-            run.open(another);
-            QVERIFY(run.rtb()->document()->isEmpty());
-            QCOMPARE(run.form->workingList(), old);
-        }
+        run.dialogs.answers = {QMessageBox::No};
+        run.open(other);
+        QCOMPARE(run.last().text, QStringLiteral("Die begonnene Config für „%1“ wird verworfen.\n\n"
+                                                 "Soll „%2“ trotzdem geladen werden?").arg(file, other));
+        QVERIFY(run.rtb()->toPlainText() == shown && run.form->workingList() == old && run.pageShown(1));
         // Changed on disk, the file is made only after asking; "Nein" leaves the one make unused.
         QCOMPARE(runWizardToEnd(run.form->wizard(), QStringLiteral("Ann")), 0);
         run.dialogs.answers = {QMessageBox::No, QMessageBox::Yes};
@@ -275,6 +276,12 @@ private slots:
         QCOMPARE(run.last().text, kMade);
         QVERIFY(readBytes(file).endsWith("\r\n" + changed + "\r\n"));
         QCOMPARE(readBytes(other), QByteArray("y \"2\"\r\nz"));
+        // A run whose page was closed ends without asking when another file is loaded.
+        run.open(other);
+        run.neueConfig(QMessageBox::No);
+        run.page(1)->close();
+        run.open(file);
+        QVERIFY(run.last().text == kLoading && run.form->workingList() == splitLines(readBytes(file).toStdString()));
     }
 
     // Nothing is written, no backup made, unless the working list is the chosen file's and it may be replaced.
@@ -293,12 +300,11 @@ private slots:
         };
         const Row rows[] = {
             {"marked.cfg", "backup", backedUpButFailed},
-            {"gone/config.cfg", "backup", backedUpButFailed},
+            {"gone/config.cfg", "backup", {kCannotCreate}}, // nothing there to back up
             {"dir.cfg", "backup", {notRegular}},
             {"fifo.cfg", "backup", {notRegular}},
             {"unreadable.cfg", "backup", {notLoaded}},
             {"foreign.cfg", "backup", {notLoaded}}, // no read right
-            {"other.cfg", "backup", {kBackupQuestion, kLoading, notLoaded}}, // loaded mid-run
             // Reported only once it failed; the run goes on.
             {"config.cfg",
              "no/such/folder",
@@ -307,7 +313,7 @@ private slots:
         for (const auto& [chosen, backupFolder, messages] : rows) {
             Run run;
             const QByteArray bytes = "bind \"a\" \"+x\"";
-            for (const char* name : {"config.cfg", "marked.cfg", "unreadable.cfg", "foreign.cfg", "other.cfg"})
+            for (const char* name : {"config.cfg", "marked.cfg", "unreadable.cfg", "foreign.cfg"})
                 run.place(QString::fromLatin1(name), bytes);
             QDir(run.dir.path()).mkdir(QStringLiteral("dir.cfg"));
             QVERIFY(::mkfifo(QFile::encodeName(run.path(QStringLiteral("fifo.cfg"))).constData(), 0644) == 0);
@@ -316,23 +322,18 @@ private slots:
             QFile::setPermissions(run.path(QStringLiteral("unreadable.cfg")), QFile::WriteOwner);
             QFile::setPermissions(run.path(QStringLiteral("foreign.cfg")), {});
             run.form->setBackupFolder(run.path(backupFolder));
-            const bool midRun = chosen == QStringLiteral("other.cfg");
             {
                 AsPlayer player(chosen == QStringLiteral("unreadable.cfg") || chosen == QStringLiteral("foreign.cfg"));
-                run.load(run.path(midRun ? QStringLiteral("config.cfg") : chosen));
-            }
-            if (midRun) {
-                run.neueConfig(QMessageBox::No);
-                run.open(run.path(chosen));
+                run.load(run.path(chosen));
             }
             markReadOnly(toFsPath(run.path(QStringLiteral("marked.cfg"))));
             run.neueConfig(QMessageBox::Yes);
             QCOMPARE(run.textsSince(1).join('|'), messages.join('|').arg(run.path(chosen)));
             QCOMPARE(run.last().icon, QMessageBox::Critical);
-            QVERIFY(run.form->isVisible() && (midRun || run.pageShown(1) == (messages.size() == 2)));
+            QVERIFY(run.form->isVisible() && run.pageShown(1) == (messages.size() == 2));
             QCOMPARE(QFile::exists(run.path(QStringLiteral("backup/configBACKUP.cfg"))),
                      messages.contains(kBackupDone));
-            for (const char* name : {"config.cfg", "unreadable.cfg", "foreign.cfg", "other.cfg"})
+            for (const char* name : {"config.cfg", "unreadable.cfg", "foreign.cfg"})
                 QCOMPARE(readBytes(run.path(QString::fromLatin1(name))), bytes);
         }
     }
@@ -347,6 +348,8 @@ private slots:
         const QString file = run.place(QStringLiteral("config.cfg"), old);
         const QString backup = run.place(QStringLiteral("backup/configBACKUP.cfg"), "earlier backup");
         run.load(file);
+        QCOMPARE(run.form->findChild<QAction*>("mnuUndo")->toolTip(),
+                 QStringLiteral("Rückgängig gibt es, sobald du in diesem Programmlauf eine Config erstellt hast."));
         run.erstelleConfig();
         QCOMPARE(run.last().text, kWizardFirst);
         run.neueConfig(QMessageBox::No);
@@ -404,17 +407,44 @@ private slots:
         QCOMPARE(run.last().text, kMade);
         QCOMPARE(readBytes(file), golden);
         QVERIFY(isMarkedReadOnly(toFsPath(file)));
-        // The made file is read-only, so "Neue Config" refuses; loaded, it is unmarked but not made again.
-        run.neueConfig(QMessageBox::No);
-        QCOMPARE(run.last().text, kCannotCreate);
-        run.open(file);
-        QVERIFY(!isMarkedReadOnly(toFsPath(file)));
-        run.neueConfig(QMessageBox::No);
-        QCOMPARE(passWizardAsLeft(run.form->wizard()), 0);
         run.erstelleConfig();
         QCOMPARE(run.last().text, kOnlyOnce);
         QVERIFY2(run.list()->isHidden(), "the refusal hides the list");
         QCOMPARE(readBytes(file), golden);
+        QAction* undo = run.form->findChild<QAction*>("mnuUndo");
+        QVERIFY(undo->isEnabled() && undo->shortcut() == QKeySequence(Qt::CTRL | Qt::Key_Z));
+
+        // The game rewrites the file; back in the same program run, "Neue Config" starts from it, unmarked,
+        // and its make writes the same answers over the game's binds, which are not doubled.
+        clearReadOnly(toFsPath(file));
+        const QByteArray game = "unbindall\r\nbind \"w\" \"+forward\"\r\nvolume \"0.4\"\r\n";
+        writeBytes(file, game);
+        run.neueConfig(QMessageBox::No);
+        QVERIFY(run.pageShown(1) && !isMarkedReadOnly(toFsPath(file)) && run.form->settings().WizardDone == 0);
+        QCOMPARE(run.rtb()->toPlainText(), QStringLiteral("bind = \"w\"\nvolume = \"0.4\"\n"));
+        QCOMPARE(passWizardAsLeft(run.form->wizard()), 0);
+        QVERIFY(run.form->findChild<QAction*>("mnuVorschau")->isEnabled());
+        run.erstelleConfig();
+        QCOMPARE(run.last().text, kMade);
+        const QByteArray generated = golden.left(golden.indexOf("bind \"w\""));
+        QCOMPARE(readBytes(file), generated + "unbindall\r\nbind \"w\" \"+forward\"\r\n");
+        // Undone, the file is the game's again, loaded and writable; there is nothing more to undo.
+        QTest::keyClick(run.form.get(), Qt::Key_Z, Qt::ControlModifier);
+        QVERIFY(run.dialogs.messages[run.dialogs.messages.size() - 2].text.startsWith(
+            QStringLiteral("Soll die zuletzt erstellte Config „%1“ rückgängig gemacht werden?").arg(file)));
+        QCOMPARE(readBytes(file), game);
+        // Every view shows the file loaded, nothing of the made one.
+        QVERIFY(!isMarkedReadOnly(toFsPath(file)) && run.form->workingList() == splitLines(game.toStdString())
+                && run.list()->isHidden() && !undo->isEnabled() && run.form->findChild<QLabel*>("lblCfg")->text()
+                == QString() && run.form->findChild<QLabel*>("lblCfgoMeterStatus")->text() == QString());
+        QCOMPARE(undo->toolTip(), QStringLiteral("Die zuletzt erstellte Config ist schon rückgängig gemacht."));
+        // The oldest entry is the original, taken at the first make.
+        QWidget* window = run.restoreWindow();
+        auto* entries = window->findChild<QListWidget*>(QStringLiteral("lstVerlauf"));
+        entries->setCurrentRow(entries->count() - 1);
+        click(window->findChild<QPushButton*>("cmdRestoreOriginal"));
+        QCOMPARE(readBytes(file), old);
+        QCOMPARE(run.form->workingList(), splitLines(old.toStdString()));
     }
 
     void historyAndRestore()
@@ -423,6 +453,7 @@ private slots:
         const QByteArray mine = "// mine " + QByteArray(300, '-');
         const QByteArray original = mine + "\r\nbind \"q\" \"+use\"\n";
         const QString file = run.place(QStringLiteral("config.cfg"), original);
+        QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther);
         QWidget* window = run.restoreWindow();
         for (const char* button : {"cmdRestoreOriginal", "cmdRestoreTo"})
             QVERIFY2(!window->findChild<QPushButton*>(button)->isEnabled(), "nothing kept yet");
@@ -445,22 +476,29 @@ private slots:
         auto* content = window->findChild<QPlainTextEdit*>(QStringLiteral("txtInhalt"));
         QCOMPARE(content->toPlainText(), QString::fromLatin1(mine + "\nbind \"q\" \"+use\""));
         QVERIFY(content->horizontalScrollBar()->maximum() > 0);
-        // The made file is marked read-only, a folder is missing: both fail.
+        // A missing folder fails and says what to do; "Nein" changes nothing.
         run.dialogs.chosenFiles.push_back(run.path(QStringLiteral("gone/config.cfg")));
-        for (const char* button : {"cmdRestoreOriginal", "cmdRestoreTo"}) {
-            click(window->findChild<QPushButton*>(button));
-            QCOMPARE(run.last().icon, QMessageBox::Critical);
-        }
-        QVERIFY(run.dialogs.messages[run.dialogs.messages.size() - 4].text.contains(QStringLiteral("„%1“").arg(file)));
-        QCOMPARE(readBytes(file), third);
-        QVERIFY(!QDir(run.path(QStringLiteral("gone"))).exists());
-        // Unmarked by loading it, it takes the oldest entry's exact bytes.
-        run.open(file);
+        click(window->findChild<QPushButton*>("cmdRestoreTo"));
+        QVERIFY(run.last().icon == QMessageBox::Critical && run.last().text.contains(QStringLiteral("Behebe")));
+        run.dialogs.answers = {QMessageBox::No};
         click(window->findChild<QPushButton*>("cmdRestoreOriginal"));
+        QVERIFY(readBytes(file) == third && isMarkedReadOnly(toFsPath(file)) && !QDir(run.path("gone")).exists());
+        // Over Quorvix's own mark, after one question that names it, the file takes the oldest entry's exact
+        // bytes and the permissions it had then; the open list follows the history.
+        click(window->findChild<QPushButton*>("cmdRestoreOriginal"));
+        QVERIFY(run.dialogs.messages[run.dialogs.messages.size() - 2].text.endsWith(QStringLiteral(
+            "„%1“ zurückgespielt werden?\n\nDie Datei dort wird dadurch ersetzt; ihr jetziger Inhalt wird vorher im "
+            "Backup-Verlauf gesichert.\n\nDie Datei ist schreibgeschützt (so lässt Quorvix eine erstellte Config "
+            "zurück); der Schreibschutz wird dafür aufgehoben.").arg(file)));
         QCOMPARE(readBytes(file), original);
+        QCOMPARE(QFileInfo(file).permissions() & ~(QFile::ReadUser | QFile::WriteUser),
+                 QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther);
         QCOMPARE(run.form->workingList(), (RawLines{mine.toStdString(), "bind \"q\" \"+use\""}));
         QCOMPARE(run.rtb()->toPlainText(), QStringLiteral("bind = \"q\"\n"));
-        QCOMPARE(QDir(run.form->historyFolder()).entryList(QDir::Files).size(), 4);
+        QCOMPARE(entries->count(), 4);
+        QApplication::setActiveWindow(window);
+        QTest::keyClick(window, Qt::Key_Escape);
+        QVERIFY(!window->isVisible());
     }
 
     // A name that is not UTF-8 leads back to its bytes, so the shown name finds the file. Too large

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 namespace quorvix {
 namespace {
 
@@ -42,6 +44,7 @@ TEST(Backup, bannerDateLineTwoEmptyLinesThenTheOldLinesAsRead)
 }
 
 // A half written or damaged entry is none: restoring it would put wrong bytes in place of a config.
+// Nothing in the folder ends the program.
 TEST(BackupHistory, halfWrittenOrDamagedEntriesAreLeftOut)
 {
     TempDir dir;
@@ -69,6 +72,27 @@ TEST(BackupHistory, halfWrittenOrDamagedEntriesAreLeftOut)
         testing::writeBytes(entries[0].file, bytes);
         EXPECT_TRUE(history.entries().empty()) << name;
         EXPECT_EQ(testing::failureOf([&] { BackupHistory::contentOf(entries[0]); }), unreadable) << name;
+    }
+    // Any name and any bytes beside the entries, a folder, a name like an entry of this very second with
+    // no number in it: passed over, and new entries are still added.
+    std::mt19937 random(11);
+    const auto some = [&](std::size_t n, bool inName) {
+        std::string text;
+        for (char c; text.size() < n;)
+            if (c = static_cast<char>(random()); !inName || (c != '/' && c != '\0'))
+                text += c;
+        return text;
+    };
+    std::filesystem::create_directory(dir / kHistoryFolderName / "000001700000000-001.verlauf");
+    for (int round = 0; round < 40; ++round) {
+        const std::string name = round % 2 ? some(1 + random() % 9, true)
+                                           : "000001700000000-" + some(3, true) + ".verlauf";
+        if (name != "." && name != "..")
+            testing::writeBytes(dir / kHistoryFolderName / name, round % 3 ? some(random() % 80, false)
+                                                                            : good.substr(0, random() % good.size()));
+        const auto kept = history.add(dir / "config.cfg", std::to_string(round), 1700000000);
+        EXPECT_EQ(BackupHistory::contentOf(BackupHistory::entryAt(kept)), std::to_string(round));
+        EXPECT_EQ(history.entries().size(), std::min<std::size_t>(round + 1, kHistoryKeep));
     }
 }
 
