@@ -417,13 +417,19 @@ private slots:
         // The game rewrites the file; back in the same program run, "Neue Config" starts from it, unmarked,
         // and its make writes the same answers over the game's binds, which are not doubled.
         clearReadOnly(toFsPath(file));
-        const QByteArray game = "unbindall\r\nbind \"w\" \"+forward\"\r\nvolume \"0.4\"\r\n";
+        const QByteArray game = "unbindall\r\nbind \"w\" \"+forward\"\r\nrate \"12000\"\r\nvolume \"0.4\"\r\n";
         writeBytes(file, game);
         run.neueConfig(QMessageBox::No);
         QVERIFY(run.pageShown(1) && !isMarkedReadOnly(toFsPath(file)) && run.form->settings().WizardDone == 0);
-        QCOMPARE(run.rtb()->toPlainText(), QStringLiteral("bind = \"w\"\nvolume = \"0.4\"\n"));
+        QCOMPARE(run.rtb()->toPlainText(), QStringLiteral("bind = \"w\"\nrate = \"12000\"\nvolume = \"0.4\"\n"));
         QCOMPARE(passWizardAsLeft(run.form->wizard()), 0);
-        QVERIFY(run.form->findChild<QAction*>("mnuVorschau")->isEnabled());
+        // The preview pairs the rate the game kept with its own line and the volume it changed.
+        run.form->mnuVorschau_Click();
+        const int generatedLines = golden.left(golden.indexOf("bind \"w\"")).count('\n');
+        QCOMPARE(run.form->findChild<QLabel*>("lblVorschauZahlen")->text(),
+                 QStringLiteral("Unverändert:\u00a01  ·  Geändert:\u00a01  ·  Neu:\u00a0%1  ·  Übernommen:\u00a02  ·  "
+                                "Fällt\u00a0weg:\u00a00").arg(generatedLines - 2));
+        run.form->findChild<QDialog*>("frmVorschau")->close();
         run.erstelleConfig();
         QCOMPARE(run.last().text, kMade);
         const QByteArray generated = golden.left(golden.indexOf("bind \"w\""));
