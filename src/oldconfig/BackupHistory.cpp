@@ -4,6 +4,7 @@
 #include "oldconfig/ConfigFile.h"
 #include "oldconfig/FileLineOutput.h"
 #include "oldconfig/LoadedConfig.h"
+#include "oldconfig/PlatformFiles.h"
 #include "oldconfig/ShownPath.h"
 
 #include <algorithm>
@@ -72,7 +73,7 @@ std::optional<Parsed> parse(const fs::path& file, const std::string& bytes)
     std::size_t contentLength = 0;
     if (!number(parsed.entry.time) || !number(pathLength) || bytes.size() - at < pathLength + 1)
         return std::nullopt;
-    parsed.entry.original = fs::path(bytes.substr(at, pathLength));
+    parsed.entry.original = platform::pathFromUtf8(std::string_view(bytes).substr(at, pathLength));
     at += pathLength + 1;
     if (!number(contentLength) || bytes.size() - at != contentLength)
         return std::nullopt;
@@ -97,11 +98,11 @@ void BackupHistory::add(const fs::path& original, const std::string& bytes, std:
     std::error_code ec;
     fs::create_directories(m_folder, ec);
     auto files = entryFilesOldestFirst(m_folder);
-    const std::string source = fs::absolute(original).string();
+    const std::string source = platform::utf8Of(fs::absolute(original));
     for (auto it = files.rbegin(); it != files.rend(); ++it) {
         std::string held;
         const auto parsed = readEntry(*it, held);
-        if (parsed && parsed->entry.original.string() == source) {
+        if (parsed && platform::utf8Of(parsed->entry.original) == source) {
             if (parsed->content == bytes)
                 return;
             break;

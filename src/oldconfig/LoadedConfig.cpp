@@ -1,6 +1,7 @@
 #include "oldconfig/LoadedConfig.h"
 
 #include "oldconfig/BindCarry.h"
+#include "oldconfig/PlatformFiles.h"
 #include "oldconfig/ShownPath.h"
 
 #include <algorithm>
@@ -69,11 +70,7 @@ bool currentIdentity(const fs::path& file, FileIdentity& identity)
     identity = identityOf(st);
     return true;
 #else
-    std::error_code ec;
-    if (!fs::is_regular_file(file, ec))
-        return false;
-    identity = {0, 0, fs::file_size(file, ec), 0};
-    return true;
+    return platform::identityOf(file, identity);
 #endif
 }
 
@@ -148,6 +145,8 @@ ConfigSnapshot snapshotConfig(const fs::path& file)
         snapshot.bytes = readFileBytes(file);
     } catch (const std::bad_alloc&) {
         tooLarge(file);
+    } catch (const FileError&) {
+        unreadable(file);
     }
     if (snapshot.bytes.size() > kConfigByteLimit)
         tooLarge(file);

@@ -2,6 +2,8 @@
 #include "oldconfig/BackupHistory.h"
 
 #include "common/TempDir.h"
+#include "oldconfig/ConfigFile.h"
+#include "oldconfig/LoadedConfig.h"
 
 #include <gtest/gtest.h>
 
@@ -70,6 +72,27 @@ TEST(BackupHistory, halfWrittenOrDamagedEntriesAreLeftOut)
         EXPECT_TRUE(history.entries().empty()) << name;
         EXPECT_EQ(testing::failureOf([&] { BackupHistory::contentOf(entries[0]); }), unreadable) << name;
     }
+}
+
+// Names outside the system's code page (on Windows the ANSI one) stay the same file from loading to restoring.
+TEST(BackupHistory, aConfigNamedOutsideTheCodePageIsBackedUpMadeAndRestoredInPlace)
+{
+    TempDir dir;
+    const auto folder = dir.path() / std::filesystem::path(u8"Łódź 日本");
+    const auto file = folder / std::filesystem::path(u8"конфиг.cfg");
+    std::filesystem::create_directory(folder);
+    testing::writeBytes(file, "bind a\r\n");
+    const LoadedConfig loaded = loadConfig(file);
+    writeBackup(folder / kBackupFileName, loaded.lines, {"1.1.2027", "0:00:00"});
+    BackupHistory history(folder / kHistoryFolderName);
+    history.add(file, "bind a\r\n", 1700000000);
+    makeConfigFile(file, [](LineOutput& out) { out.writeLine("// neu"); }, loaded.lines);
+    EXPECT_EQ(whyRunRefused(loaded, file), "");
+    clearReadOnly(file);
+    restoreEntry(history.entries().at(0), history.entries().at(0).original, history, 1700000001);
+    EXPECT_EQ(testing::readBytes(file), "bind a\r\n");
+    EXPECT_EQ(testing::readBytes(folder / kBackupFileName), header("Datum:1.1.2027 Zeit:0:00:00") + "bind a");
+    EXPECT_EQ(history.entries().at(0).original, file);
 }
 
 } // namespace
