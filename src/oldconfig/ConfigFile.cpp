@@ -98,8 +98,11 @@ void removeStaleTempFiles(const fs::path& folder)
         std::error_code ignored;
         if (isTempName(it->path().filename().string())
             && fs::is_regular_file(it->symlink_status(ignored))
-            && fs::last_write_time(it->path(), ignored) < oldEnough)
+            && fs::last_write_time(it->path(), ignored) < oldEnough) {
+            // Killed after it was marked: Windows deletes no read-only file.
+            platform::setWriteProtected(it->path(), false);
             fs::remove(it->path(), ignored);
+        }
     }
 }
 

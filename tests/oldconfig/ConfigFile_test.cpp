@@ -146,6 +146,7 @@ TEST(ConfigFile, obstaclesAreNamedAndAFailedMakeChangesNothing)
         fs::last_write_time(dir / name, fs::file_time_type::clock::now() - std::chrono::hours(1));
     }
     writeBytes(dir / ".z.cfg.00000000000a.tmp", "fresh");
+    markReadOnly(dir / ".x.cfg.fedcba987654.tmp");   // killed between marking and the rename
     after[".y.cfg.0123.tmp"] = "left";
     after[".z.cfg.00000000000a.tmp"] = "fresh";
     after["config.cfg"] = "new";
