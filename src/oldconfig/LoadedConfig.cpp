@@ -131,25 +131,20 @@ ConfigSnapshot snapshotConfig(const fs::path& file)
         tooLarge(file);
     }
 #else
-    std::error_code ec;
-    const auto status = fs::status(file, ec);
-    if (!fs::exists(status))
-        return snapshot;
-    if (!fs::is_regular_file(status))
-        notRegular(file);
-    if (fs::file_size(file, ec) > kConfigByteLimit)
-        tooLarge(file);
-    snapshot.exists = true;
-    currentIdentity(file, snapshot.identity);
+    using platform::WholeFile;
+    WholeFile read = WholeFile::TooLarge;
     try {
-        snapshot.bytes = readFileBytes(file);
+        read = platform::readWholeFile(file, kConfigByteLimit, snapshot.bytes, snapshot.identity);
     } catch (const std::bad_alloc&) {
-        tooLarge(file);
-    } catch (const FileError&) {
-        unreadable(file);
     }
-    if (snapshot.bytes.size() > kConfigByteLimit)
-        tooLarge(file);
+    switch (read) {
+    case WholeFile::Missing: return snapshot;
+    case WholeFile::NotRegular: notRegular(file);
+    case WholeFile::TooLarge: tooLarge(file);
+    case WholeFile::Unreadable: unreadable(file);
+    case WholeFile::Read: break;
+    }
+    snapshot.exists = true;
 #endif
     return snapshot;
 }

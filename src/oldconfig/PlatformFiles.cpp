@@ -2,6 +2,7 @@
 
 #include "oldconfig/LoadedConfig.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <system_error>
 
@@ -110,25 +111,81 @@ bool renameReplacing(const fs::path& from, const fs::path& to)
     return false;
 }
 
+namespace {
+
+class Handle {
+public:
+    // Opened for `access`, shared with everyone so that the game or a second
+    // Quorvix is never locked out; folders open too, to be told apart.
+    Handle(const fs::path& file, DWORD access)
+        : m_handle(::CreateFileW(file.c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                 nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr))
+    {
+    }
+    ~Handle() { if (m_handle != INVALID_HANDLE_VALUE) ::CloseHandle(m_handle); }
+    Handle(const Handle&) = delete;
+    Handle& operator=(const Handle&) = delete;
+    HANDLE get() const { return m_handle; }
+
+    // False for a folder, a device or a pipe.
+    bool regularFileIdentity(FileIdentity& identity) const
+    {
+        BY_HANDLE_FILE_INFORMATION info {};
+        if (::GetFileType(m_handle) != FILE_TYPE_DISK || !::GetFileInformationByHandle(m_handle, &info)
+            || (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+            return false;
+        const auto join = [](DWORD high, DWORD low) { return (std::uint64_t{high} << 32) | low; };
+        // FILETIME counts 100 ns steps.
+        identity = {info.dwVolumeSerialNumber, join(info.nFileIndexHigh, info.nFileIndexLow),
+                    join(info.nFileSizeHigh, info.nFileSizeLow),
+                    static_cast<std::int64_t>(join(info.ftLastWriteTime.dwHighDateTime,
+                                                   info.ftLastWriteTime.dwLowDateTime)) * 100};
+        return true;
+    }
+
+private:
+    HANDLE m_handle;
+};
+
+} // namespace
+
 bool identityOf(const fs::path& file, FileIdentity& identity)
 {
-    const HANDLE handle = ::CreateFileW(file.c_str(), FILE_READ_ATTRIBUTES,
-                                        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                        OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
-    if (handle == INVALID_HANDLE_VALUE)
-        return false;
-    BY_HANDLE_FILE_INFORMATION info {};
-    const bool ok = ::GetFileInformationByHandle(handle, &info) != 0;
-    ::CloseHandle(handle);
-    if (!ok || (info.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE)))
-        return false;
-    const auto join = [](DWORD high, DWORD low) { return (std::uint64_t{high} << 32) | low; };
-    // FILETIME counts 100 ns steps.
-    identity = {info.dwVolumeSerialNumber, join(info.nFileIndexHigh, info.nFileIndexLow),
-                join(info.nFileSizeHigh, info.nFileSizeLow),
-                static_cast<std::int64_t>(join(info.ftLastWriteTime.dwHighDateTime,
-                                               info.ftLastWriteTime.dwLowDateTime)) * 100};
-    return true;
+    const Handle handle(file, FILE_READ_ATTRIBUTES);
+    return handle.get() != INVALID_HANDLE_VALUE && handle.regularFileIdentity(identity);
+}
+
+WholeFile readWholeFile(const fs::path& file, std::uint64_t limit, std::string& bytes, FileIdentity& identity)
+{
+    const Handle handle(file, GENERIC_READ);
+    if (handle.get() == INVALID_HANDLE_VALUE) {
+        const DWORD error = ::GetLastError();
+        return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ? WholeFile::Missing
+                                                                               : WholeFile::Unreadable;
+    }
+    if (!handle.regularFileIdentity(identity))
+        return WholeFile::NotRegular;
+    if (identity.size > limit)
+        return WholeFile::TooLarge;
+    // A file still growing stops at the limit plus one byte.
+    bytes.resize(static_cast<std::size_t>(identity.size) + 1);
+    std::size_t done = 0;
+    for (;;) {
+        if (done == bytes.size()) {
+            if (done > limit)
+                return WholeFile::TooLarge;
+            bytes.resize(static_cast<std::size_t>(std::min<std::uint64_t>(done * 2, limit + 1)));
+        }
+        DWORD got = 0;
+        const auto wanted = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1u << 20));
+        if (!::ReadFile(handle.get(), bytes.data() + done, wanted, &got, nullptr))
+            return WholeFile::Unreadable;
+        if (got == 0)
+            break;
+        done += got;
+    }
+    bytes.resize(done);
+    return WholeFile::Read;
 }
 
 #else

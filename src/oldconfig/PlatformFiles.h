@@ -63,6 +63,13 @@ bool renameReplacing(const std::filesystem::path& from, const std::filesystem::p
 // size and last change; false when it is no regular file. POSIX takes the
 // same from stat() where the file is read.
 bool identityOf(const std::filesystem::path& file, FileIdentity& identity);
+
+// Reads a whole regular file through one handle, so that its identity and
+// its bytes belong to the same file even while it is being replaced. More
+// than `limit` bytes are not read (TooLarge). May throw std::bad_alloc.
+enum class WholeFile { Read, Missing, NotRegular, TooLarge, Unreadable };
+WholeFile readWholeFile(const std::filesystem::path& file, std::uint64_t limit, std::string& bytes,
+                        FileIdentity& identity);
 #endif
 
 } // namespace quorvix::platform
