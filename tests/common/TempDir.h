@@ -58,7 +58,14 @@ public:
                 m_path = name;
         }
     }
-    ~TempDir() { std::error_code ec; std::filesystem::remove_all(m_path, ec); }
+    ~TempDir()
+    {
+        std::error_code ec;
+        for (const auto& entry : std::filesystem::recursive_directory_iterator(m_path, ec)) // Windows deletes
+            std::filesystem::permissions(entry.path(), std::filesystem::perms::owner_write, // no read-only file
+                                         std::filesystem::perm_options::add, ec);
+        std::filesystem::remove_all(m_path, ec);
+    }
     TempDir(const TempDir&) = delete;
     TempDir& operator=(const TempDir&) = delete;
 

@@ -195,13 +195,13 @@ TEST(MakeConfig, generatedLinesThenBindLinesReadBackAndMarkedReadOnly)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         TempDir dir;
-        const auto file = dir / "config.cfg";
+        const auto file = dir.path() / fs::path(u8"\u0141\u00F3d\u017A \u65E5\u672C.cfg");   // outside Windows' ANSI
         if (c.old) {
             writeBytes(file, *c.old);
             fs::permissions(file, fs::perms::owner_read | kAllWrite, fs::perm_options::replace);
         }
         const MadeConfig made = makeConfigFile(file, writeThreeLines, c.old ? readLines(file) : RawLines{});
-        EXPECT_EQ(dir.contents(), (Contents{{"config.cfg", kThreeLines + c.tail}}));
+        EXPECT_EQ(dir.contents(), (Contents{{"\u0141\u00F3d\u017A \u65E5\u672C.cfg", kThreeLines + c.tail}}));
         EXPECT_EQ(made.lines, splitLines(kThreeLines + c.tail));
         EXPECT_EQ(bindLines(splitLines(c.old.value_or(""))), splitLines(c.tail));
         EXPECT_TRUE(isMarkedReadOnly(file));
