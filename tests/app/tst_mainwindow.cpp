@@ -21,16 +21,15 @@
 #include <QPointer>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QScrollBar>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextEdit>
 #include <QTimer>
 
-#ifdef Q_OS_WIN
-#include <QScopeGuard>
-#include <QSettings>
-#else
+#ifndef Q_OS_WIN
 #include <sys/fsuid.h>
 #include <sys/stat.h>
 #include <unistd.h>
