@@ -132,14 +132,14 @@ private slots:
         QVERIFY(QDir().mkpath(game));
         qputenv("HOME", QFile::encodeName(home.path()));
 #ifdef Q_OS_WIN   // found only where Steam records its folder for the user; the registry is put back at the end
-        QSettings software(QStringLiteral("HKEY_CURRENT_USER\\Software"), QSettings::NativeFormat);
+        QSettings hkcu(QStringLiteral("HKEY_CURRENT_USER\\Software"), QSettings::NativeFormat);
         const QString key = QStringLiteral("Valve/Steam/SteamPath");
-        const QVariant before = software.value(key);
-        const bool hadValve = software.childGroups().contains(QStringLiteral("Valve"));
+        const QVariant before = hkcu.value(key);
+        const bool hadValve = hkcu.childGroups().contains(QStringLiteral("Valve"));
         const auto restore = qScopeGuard([&] {
-            before.isValid() ? software.setValue(key, before) : software.remove(hadValve ? key : QStringLiteral("Valve"));
+            before.isValid() ? hkcu.setValue(key, before) : hkcu.remove(hadValve ? key : key.section('/', 0, 0));
         });
-        software.setValue(key, QDir::toNativeSeparators(home.filePath(QStringLiteral(".steam/steam"))));
+        hkcu.setValue(key, QDir::toNativeSeparators(home.filePath(QStringLiteral(".steam/steam"))));
 #endif
         Run run;
         QVERIFY(QDir::setCurrent(run.dir.path()));
