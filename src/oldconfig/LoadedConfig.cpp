@@ -132,7 +132,7 @@ ConfigSnapshot snapshotConfig(const fs::path& file)
     }
 #else
     using platform::WholeFile;
-    WholeFile read = WholeFile::TooLarge;
+    WholeFile read = WholeFile::TooLarge;   // also when memory runs out
     try {
         read = platform::readWholeFile(file, kConfigByteLimit, snapshot.bytes, snapshot.identity);
     } catch (const std::bad_alloc&) {
