@@ -8,6 +8,8 @@
 namespace quorvix {
 namespace {
 
+// Byte names exist only on POSIX; Windows names are UTF-16 throughout.
+#ifndef _WIN32
 constexpr char16_t kEscape = 0xDC00;
 
 bool isEscapedByte(char16_t c) { return c >= kEscape + 0x80 && c <= kEscape + 0xFF; }
@@ -32,6 +34,7 @@ std::size_t utf8SequenceAt(const std::string& bytes, std::size_t at)
                                   || (lead == 0xF0 && second < 0x90) || (lead == 0xF4 && second >= 0x90);
     return overlongOrSurrogate ? 0 : length;
 }
+#endif
 
 } // namespace
 
@@ -87,6 +90,10 @@ QString fromFsPath(const std::filesystem::path& path)
 
 QString recoverChosenPath(const QString& shown)
 {
+#ifdef _WIN32
+    // Names are UTF-16 there and reach Qt whole; a U+FFFD is the name's own.
+    return shown;
+#else
     if (!shown.contains(QChar(0xFFFD)))
         return shown;
     const QFileInfo info(shown);
@@ -97,6 +104,7 @@ QString recoverChosenPath(const QString& shown)
             return fromFsPath(it->path());
     }
     return shown;
+#endif
 }
 
 bool sameFile(const QString& a, const QString& b)

@@ -4,7 +4,6 @@
 #include "oldconfig/SteamLibraries.h"
 
 #include <QDir>
-#include <QFile>
 #ifdef Q_OS_WIN
 #include <QSettings>
 #endif
@@ -12,16 +11,25 @@
 namespace quorvix {
 namespace {
 
-// On Windows Steam may live anywhere; it records its folder for the user.
+// On Windows Steam may live anywhere; it records its folder for the user
+// (with forward slashes) and, through its installer, for the machine in the
+// 32-bit part of the registry. Read here through QSettings rather than in the
+// engine: the engine stays free of the registry and of advapi32, and gets
+// these folders like any other place to look for Steam.
 std::vector<std::filesystem::path> steamFoldersFromSystem()
 {
     std::vector<std::filesystem::path> folders;
 #ifdef Q_OS_WIN
-    const QSettings steam(QStringLiteral("HKEY_CURRENT_USER\\Software\\Valve\\Steam"),
-                          QSettings::NativeFormat);
-    const QString path = steam.value(QStringLiteral("SteamPath")).toString();
-    if (!path.isEmpty())
-        folders.push_back(toFsPath(QDir::fromNativeSeparators(path)));
+    const std::pair<const char*, const char*> records[] = {
+        {"HKEY_CURRENT_USER\\Software\\Valve\\Steam", "SteamPath"},
+        {"HKEY_LOCAL_MACHINE\\SOFTWARE\\WOW6432Node\\Valve\\Steam", "InstallPath"},
+    };
+    for (const auto& [key, name] : records) {
+        const QSettings steam(QString::fromLatin1(key), QSettings::NativeFormat);
+        const QString path = steam.value(QString::fromLatin1(name)).toString();
+        if (!path.isEmpty())
+            folders.push_back(toFsPath(QDir::fromNativeSeparators(path)));
+    }
 #endif
     return folders;
 }
@@ -31,13 +39,7 @@ std::vector<std::filesystem::path> steamFoldersFromSystem()
 QString gameConfigFolder()
 {
     const auto found = findGameConfigFolder(toFsPath(QDir::homePath()), steamFoldersFromSystem());
-    if (!found)
-        return {};
-#ifdef _WIN32
-    return QDir::fromNativeSeparators(QString::fromStdWString(found->wstring()));
-#else
-    return QFile::decodeName(QByteArray::fromStdString(found->string()));
-#endif
+    return found ? QDir::fromNativeSeparators(fromFsPath(*found)) : QString();
 }
 
 QString firstDialogPath(const QString& preset)

@@ -4,6 +4,7 @@
 #include "oldconfig/ConfigFile.h"
 #include "oldconfig/FileLineOutput.h"
 #include "oldconfig/LoadedConfig.h"
+#include "oldconfig/PlatformFiles.h"
 #include "oldconfig/ShownPath.h"
 
 #include <algorithm>
@@ -42,12 +43,23 @@ bool isEntryName(const std::string& name)
         && std::all_of(name.begin() + 16, name.begin() + 19, isDigit);
 }
 
+// A name that is no valid text on this system (an unpaired surrogate on
+// Windows) is no entry either.
+bool isEntryFile(const fs::path& file)
+{
+    try {
+        return isEntryName(platform::utf8Of(file.filename()));
+    } catch (const std::exception&) {
+        return false;
+    }
+}
+
 std::vector<fs::path> entryFilesOldestFirst(const fs::path& folder)
 {
     std::vector<fs::path> files;
     std::error_code ec;
     for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
-        if (isEntryName(it->path().filename().string()))
+        if (isEntryFile(it->path()))
             files.push_back(it->path());
     }
     std::sort(files.begin(), files.end());
@@ -86,7 +98,7 @@ std::optional<Parsed> parse(const fs::path& file, const std::string& bytes)
         return std::nullopt;
     if (!first)
         parsed.entry.perms = static_cast<fs::perms>(perms) & fs::perms::mask;
-    parsed.entry.original = fs::path(bytes.substr(at, pathLength));
+    parsed.entry.original = platform::pathFromUtf8(std::string_view(bytes).substr(at, pathLength));
     at += pathLength + 1;
     if (!number(contentLength) || bytes.size() - at != contentLength)
         return std::nullopt;
@@ -112,11 +124,11 @@ fs::path BackupHistory::add(const fs::path& original, const std::string& bytes, 
     std::error_code ec;
     fs::create_directories(m_folder, ec);
     auto files = entryFilesOldestFirst(m_folder);
-    const std::string source = fs::absolute(original).string();
+    const std::string source = platform::utf8Of(fs::absolute(original));
     for (auto it = files.rbegin(); it != files.rend(); ++it) {
         std::string held;
         const auto parsed = readEntry(*it, held);
-        if (parsed && parsed->entry.original.string() == source) {
+        if (parsed && platform::utf8Of(parsed->entry.original) == source) {
             if (parsed->content == bytes)
                 return *it;
             break;
@@ -125,7 +137,7 @@ fs::path BackupHistory::add(const fs::path& original, const std::string& bytes, 
     int counter = 0;
     const std::string prefix = entryName(time, 0).substr(0, 16);
     for (const auto& file : files) {
-        const std::string name = file.filename().string();
+        const std::string name = platform::utf8Of(file.filename());
         if (name.starts_with(prefix))
             counter = std::max(counter, (name[16] - '0') * 100 + (name[17] - '0') * 10 + (name[18] - '0') + 1);
     }

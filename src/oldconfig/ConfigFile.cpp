@@ -5,6 +5,7 @@
 #include "oldconfig/ShownPath.h"
 
 #include "oldconfig/LoadedConfig.h"
+#include "oldconfig/PlatformFiles.h"
 
 #include <chrono>
 #include <cstdint>
@@ -14,7 +15,6 @@
 #include <system_error>
 
 #ifndef _WIN32
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
@@ -24,24 +24,10 @@ namespace fs = std::filesystem;
 namespace quorvix {
 namespace {
 
-constexpr fs::perms kAllWrite = fs::perms::owner_write | fs::perms::group_write
-                              | fs::perms::others_write;
-
 fs::path folderOf(const fs::path& file)
 {
     const fs::path parent = file.parent_path();
     return parent.empty() ? fs::path(".") : parent;
-}
-
-bool folderAcceptsNewFiles(const fs::path& folder)
-{
-#ifdef _WIN32
-    std::error_code ec;
-    const auto perms = fs::status(folder, ec).permissions();
-    return !ec && (perms & fs::perms::owner_write) != fs::perms::none;
-#else
-    return ::access(folder.c_str(), W_OK | X_OK) == 0;
-#endif
 }
 
 // A symbolic link to the config (common where the game folder lives on
@@ -112,8 +98,11 @@ void removeStaleTempFiles(const fs::path& folder)
         std::error_code ignored;
         if (isTempName(it->path().filename().string())
             && fs::is_regular_file(it->symlink_status(ignored))
-            && fs::last_write_time(it->path(), ignored) < oldEnough)
+            && fs::last_write_time(it->path(), ignored) < oldEnough) {
+            // Killed after it was marked: Windows deletes no read-only file.
+            platform::setWriteProtected(it->path(), false);
             fs::remove(it->path(), ignored);
+        }
     }
 }
 
@@ -137,20 +126,6 @@ void adoptPermissions(const fs::path& temp, const fs::path& target)
                     fs::perm_options::replace, ec);
 }
 
-// Makes the rename itself survive a power cut; failing here loses nothing.
-void syncFolder(const fs::path& folder)
-{
-#ifndef _WIN32
-    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
-    if (fd >= 0) {
-        ::fsync(fd);
-        ::close(fd);
-    }
-#else
-    (void)folder;
-#endif
-}
-
 // The player knows the config, not our temporary file: a message that
 // names the one names the other.
 std::string namingTarget(std::string text, const fs::path& temp, const fs::path& target)
@@ -168,7 +143,7 @@ void discard(std::unique_ptr<FileLineOutput> out, const fs::path& temp)
     std::error_code ignored;
     if (fs::exists(fs::symlink_status(temp, ignored))) {
         // A temporary file already marked read-only must still go.
-        fs::permissions(temp, fs::perms::owner_write, fs::perm_options::add, ignored);
+        platform::setWriteProtected(temp, false);
         fs::remove(temp, ignored);
     }
 }
@@ -184,7 +159,7 @@ std::string whyNotWritable(const fs::path& requestedTarget, MarkBlocks mark)
         return "Der Ordner " + shownPath(folder) + " existiert nicht.";
     if (!fs::is_directory(folder, ec))
         return shownPath(folder) + " ist kein Ordner.";
-    if (!folderAcceptsNewFiles(folder))
+    if (!platform::canCreateFilesIn(folder))
         return "In den Ordner " + shownPath(folder) + " darf nicht geschrieben werden.";
     const auto status = fs::status(target, ec);
     if (fs::is_directory(status))
@@ -196,29 +171,21 @@ std::string whyNotWritable(const fs::path& requestedTarget, MarkBlocks mark)
 
 void markReadOnly(const fs::path& file)
 {
-    std::error_code ec;
-    fs::permissions(file, kAllWrite, fs::perm_options::remove, ec);
-    if (ec)
+    if (!platform::setWriteProtected(file, true))
         throw FileError("Die Datei " + shownPath(file)
                         + " kann nicht schreibgesch\u00FCtzt werden.");
 }
 
 void clearReadOnly(const fs::path& file)
 {
-    std::error_code ec;
-    fs::permissions(file, fs::perms::owner_write, fs::perm_options::add, ec);
-    if (ec)
+    if (!platform::setWriteProtected(file, false))
         throw FileError("Der Schreibschutz von " + shownPath(file)
                         + " kann nicht aufgehoben werden.");
 }
 
 bool isMarkedReadOnly(const fs::path& file)
 {
-    std::error_code ec;
-    const auto status = fs::status(file, ec);
-    if (ec || !fs::exists(status))
-        return false;
-    return (status.permissions() & fs::perms::owner_write) == fs::perms::none;
+    return platform::isWriteProtected(file);
 }
 
 void replaceFileAtomically(const fs::path& target, const std::function<void(LineOutput&)>& fill)
@@ -249,8 +216,7 @@ void replaceFileAtomically(const fs::path& requestedTarget,
         adoptPermissions(temp, target);
         if (beforeReplace)
             beforeReplace(temp);
-        fs::rename(temp, target, ec);
-        if (ec)
+        if (!platform::renameReplacing(temp, target))
             throw FileError("Die Datei " + shownPath(target) + " kann nicht ersetzt werden.");
     } catch (const FileError& error) {
         discard(std::move(out), temp);
@@ -264,7 +230,7 @@ void replaceFileAtomically(const fs::path& requestedTarget,
         discard(std::move(out), temp);
         throw;
     }
-    syncFolder(folderOf(target));
+    platform::syncFolder(folderOf(target));
 }
 
 void writeNewConfig(LineOutput& out, const std::function<void(LineOutput&)>& writeGenerated,

@@ -1,6 +1,7 @@
 #include "oldconfig/LoadedConfig.h"
 
 #include "oldconfig/BindCarry.h"
+#include "oldconfig/PlatformFiles.h"
 #include "oldconfig/ShownPath.h"
 
 #include <algorithm>
@@ -69,11 +70,7 @@ bool currentIdentity(const fs::path& file, FileIdentity& identity)
     identity = identityOf(st);
     return true;
 #else
-    std::error_code ec;
-    if (!fs::is_regular_file(file, ec))
-        return false;
-    identity = {0, 0, fs::file_size(file, ec), 0};
-    return true;
+    return platform::identityOf(file, identity);
 #endif
 }
 
@@ -135,24 +132,23 @@ ConfigSnapshot snapshotConfig(const fs::path& file)
         tooLarge(file);
     }
 #else
-    std::error_code ec;
-    const auto status = fs::status(file, ec);
-    if (!fs::exists(status))
-        return snapshot;
-    if (!fs::is_regular_file(status))
-        notRegular(file);
-    if (fs::file_size(file, ec) > kConfigByteLimit)
-        tooLarge(file);
-    snapshot.exists = true;
-    snapshot.perms = status.permissions();
-    currentIdentity(file, snapshot.identity);
+    using platform::WholeFile;
+    WholeFile read = WholeFile::TooLarge;   // also when memory runs out
     try {
-        snapshot.bytes = readFileBytes(file);
+        read = platform::readWholeFile(file, kConfigByteLimit, snapshot.bytes, snapshot.identity);
     } catch (const std::bad_alloc&) {
-        tooLarge(file);
     }
-    if (snapshot.bytes.size() > kConfigByteLimit)
-        tooLarge(file);
+    switch (read) {
+    case WholeFile::Missing: return snapshot;
+    case WholeFile::NotRegular: notRegular(file);
+    case WholeFile::TooLarge: tooLarge(file);
+    case WholeFile::Unreadable: unreadable(file);
+    case WholeFile::Read: break;
+    }
+    snapshot.exists = true;
+    // The read-only attribute, as the write bits the history records.
+    std::error_code ec;
+    snapshot.perms = fs::status(file, ec).permissions();
 #endif
     return snapshot;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "oldconfig/PlatformFiles.h"
+
 #include <filesystem>
 #include <string>
 
@@ -8,8 +10,7 @@ namespace quorvix {
 // A path as UTF-8 in German quotes, for messages shown to the user.
 inline std::string shownPath(const std::filesystem::path& path)
 {
-    const auto utf8 = path.u8string();
-    return "\u201E" + std::string(utf8.begin(), utf8.end()) + "\u201C";
+    return "\u201E" + platform::utf8Of(path) + "\u201C";
 }
 
 } // namespace quorvix

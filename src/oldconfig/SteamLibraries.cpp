@@ -1,6 +1,7 @@
 #include "oldconfig/SteamLibraries.h"
 
 #include "common/TextLines.h"
+#include "oldconfig/PlatformFiles.h"
 
 #include <algorithm>
 #include <cctype>
@@ -113,11 +114,6 @@ bool isNumber(std::string_view key)
     });
 }
 
-fs::path utf8Path(const std::string& text)
-{
-    return fs::path(std::u8string(text.begin(), text.end()));
-}
-
 bool isFolder(const fs::path& path)
 {
     std::error_code ec;
@@ -163,10 +159,10 @@ std::vector<fs::path> libraryFolders(std::string_view vdfText)
             if (!isNumber(library.key))
                 continue;
             if (!library.isBlock && !library.value.empty())
-                folders.push_back(utf8Path(library.value));
+                folders.push_back(platform::pathFromUtf8(library.value));
             for (const KeyValues& field : library.children) {
                 if (!field.isBlock && sameKey(field.key, "path") && !field.value.empty())
-                    folders.push_back(utf8Path(field.value));
+                    folders.push_back(platform::pathFromUtf8(field.value));
             }
         }
     }

@@ -34,6 +34,9 @@ class InstallTest : public QObject {
 private slots:
     void installedFilesServeTheDesktop()
     {
+#ifdef Q_OS_WIN
+        QSKIP("The menu entry and the icon theme belong to Linux desktops; Windows gets an installer.");
+#endif
         QTemporaryDir prefix;
         QDir build(QCoreApplication::applicationDirPath());
         while (!build.exists(QStringLiteral("CMakeCache.txt")))

@@ -54,8 +54,9 @@ private:
     }
     QString quoted(QString text) const
     {
-        if (!m_hiddenPath.isEmpty())
-            text.replace(m_hiddenPath, QStringLiteral("<dir>"));
+        if (!m_hiddenPath.isEmpty()) // shown in the system's own form, too
+            text.replace(QDir::toNativeSeparators(m_hiddenPath) + QDir::separator(), QStringLiteral("<dir>/"))
+                .replace(m_hiddenPath, QStringLiteral("<dir>"));
         return '"' + text.replace('\n', QStringLiteral("\\n")) + '"';
     }
 

@@ -5,12 +5,14 @@
 #include <functional>
 #include <iterator>
 #include <map>
+#include <random>
 #include <stdexcept>
 #include <string>
 #include <string_view>
 
-#include <stdlib.h>
+#ifndef _WIN32
 #include <unistd.h>
+#endif
 
 namespace quorvix::testing {
 
@@ -37,19 +39,33 @@ inline std::string failureOf(const std::function<void()>& act)
 }
 
 // Root may write where the player could not, and may give files away.
+#ifdef _WIN32
+inline constexpr bool kWindows = true;
+inline bool runningAsRoot() { return false; }
+#else
+inline constexpr bool kWindows = false;
 inline bool runningAsRoot() { return ::geteuid() == 0; }
+#endif
 
 // A fresh folder under the system's temporary folder, removed with all it holds at the end.
 class TempDir {
 public:
     TempDir()
     {
-        std::string name = (std::filesystem::temp_directory_path() / "quorvix-test-XXXXXX").string();
-        if (!::mkdtemp(name.data()))
-            throw std::runtime_error("cannot make a test folder in " + name);
-        m_path = name;
+        for (std::random_device random; m_path.empty();) {
+            const auto name = std::filesystem::temp_directory_path() / ("quorvix-test-" + std::to_string(random()));
+            if (std::filesystem::create_directory(name))
+                m_path = name;
+        }
     }
-    ~TempDir() { std::error_code ec; std::filesystem::remove_all(m_path, ec); }
+    ~TempDir()
+    {
+        std::error_code ec;
+        for (const auto& entry : std::filesystem::recursive_directory_iterator(m_path, ec)) // Windows deletes
+            std::filesystem::permissions(entry.path(), std::filesystem::perms::owner_write, // no read-only file
+                                         std::filesystem::perm_options::add, ec);
+        std::filesystem::remove_all(m_path, ec);
+    }
     TempDir(const TempDir&) = delete;
     TempDir& operator=(const TempDir&) = delete;
 

@@ -48,15 +48,19 @@ TEST(Backup, bannerDateLineTwoEmptyLinesThenTheOldLinesAsRead)
 TEST(BackupHistory, halfWrittenOrDamagedEntriesAreLeftOut)
 {
     TempDir dir;
+    // A name outside the ANSI code page of a western Windows, where paths are no bytes.
+    const auto config = dir.path() / std::filesystem::path(u8"\u0141\u00F3d\u017A \u65E5\u672C.cfg");
     BackupHistory history(dir / kHistoryFolderName);
-    history.add(dir / "config.cfg", "bind a\r\n", 1700000000);
+    history.add(config, "bind a\r\n", 1700000000);
     const auto entries = history.entries();
     ASSERT_EQ(entries.size(), 1u);
-    EXPECT_EQ(std::pair(entries[0].original, entries[0].time), std::pair(dir / "config.cfg", std::int64_t{1700000000}));
+    EXPECT_EQ(std::pair(entries[0].original, entries[0].time), std::pair(config, std::int64_t{1700000000}));
     EXPECT_EQ(BackupHistory::contentOf(entries[0]), "bind a\r\n");
+    restoreEntry(entries[0], entries[0].original, history, 1700000001);
+    EXPECT_EQ(testing::readBytes(config), "bind a\r\n");
 
     const std::string good = testing::readBytes(entries[0].file);
-    const std::string lengthLine = "\n" + std::to_string((dir / "config.cfg").string().size()) + "\n";
+    const std::string lengthLine = "\n" + std::to_string(config.string().size()) + "\n";
     const std::size_t pathAt = good.find(lengthLine) + lengthLine.size();
     ASSERT_NE(good.find(lengthLine), std::string::npos);
     const std::pair<const char*, std::string> damaged[] = {

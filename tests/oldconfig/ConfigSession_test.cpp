@@ -98,6 +98,7 @@ TEST(ConfigSession, runRules)
         {"the run's own file is not read again", "load start game held pages make", madeGame, kMarked, 1, R::Made},
         {"abandoned by loading another file", "load start pages load:other.cfg first", kOld, kPlayers, 0, R::None},
         {"another file not loaded", "load refused:other.cfg", kOld, kPlayers, 0, R::None},
+        {"another file with the same bytes not loaded", "load refused:copy.cfg", kOld, kPlayers, 0, R::None},
         {"a finished run holds the file", "load start last nostart", kOld, kPlayers, 0, R::Open},
         {"a new file: nothing kept, undo removes it", "load:new.cfg start pages make undo", std::nullopt, {}, 1,
          R::None},
@@ -110,6 +111,7 @@ TEST(ConfigSession, runRules)
         writeBytes(dir / "config.cfg", kOld);
         fs::permissions(dir / "config.cfg", kPlayers, fs::perm_options::replace);
         writeBytes(dir / "other.cfg", "bind \"o\" \"x\"");
+        writeBytes(dir / "copy.cfg", kOld);
         ConfigSession session;
         ASSERT_EQ(play(session, dir, row.steps), "");
         const fs::path file = dir / (std::string(row.steps).starts_with("load:new.cfg") ? "new.cfg" : "config.cfg");
