@@ -13,7 +13,8 @@ QUORVIX_TOOLCHAIN=$QUORVIX_ROOT/cmake/mingw-w64-x86_64.cmake
 
 windows_packages=(g++ cmake ninja-build qt6-base-dev qt6-base-dev-tools
                   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix
-                  mingw-w64-tools dpkg-dev googletest nsis zip
+                  mingw-w64-tools dpkg-dev googletest nsis zip unzip
+                  qt6-translations-l10n
                   wine wine64 xvfb xauth)
 
 # Debian's source packages need a deb-src entry beside the system's own.
@@ -139,4 +140,16 @@ ensure_gtest_windows() {
     touch "$prefix/.complete"
     rm -rf "$work"
     echo "$prefix"
+}
+
+# Qt's German texts (the standard buttons' "Ja" and "Nein") where Qt for
+# Windows looks for them when its DLLs are loaded from its own bin folder,
+# as the window tests do. Debian's qt6-translations-l10n belongs to the same
+# Qt version as the qt6-base source.
+ensure_qt_windows_translation() {
+    local prefix=$1
+    if [ ! -f "$prefix/translations/qtbase_de.qm" ]; then
+        mkdir -p "$prefix/translations"
+        cp /usr/share/qt6/translations/qtbase_de.qm "$prefix/translations/"
+    fi
 }
