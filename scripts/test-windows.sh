@@ -52,7 +52,6 @@ window_checks() {
 
     # NSIS's "/S": no questions, everything as the defaults say.
     wine "$setup" /S
-    wineserver -w
     local installed="$WINEPREFIX/drive_c/Program Files/Quorvix"
     local link="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Quorvix.lnk"
     local key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Quorvix'
@@ -65,8 +64,14 @@ window_checks() {
     fi
     if [ -f "$installed/quorvix.exe" ]; then
         shows_first_message 'C:\Program Files\Quorvix\quorvix.exe' setup || failed=1
+        # The uninstaller hands over to a copy of itself in %TEMP% and returns
+        # at once; its last step removes the "Apps" entry.
         wine 'C:\Program Files\Quorvix\Uninstall.exe' /S
-        wineserver -w
+        local waited=0
+        while wine reg query "$key" >/dev/null 2>&1 && [ "$waited" -lt 60 ]; do
+            sleep 1
+            waited=$((waited + 1))
+        done
         if [ ! -e "$installed/quorvix.exe" ] && [ ! -e "$link" ] &&
            ! wine reg query "$key" >/dev/null 2>&1; then
             echo "  Deinstallation: Programm, Startmenü-Eintrag und Eintrag unter \"Apps\" sind fort"
@@ -97,7 +102,13 @@ cmake -S . -B build-windows -G Ninja \
     -DCMAKE_PREFIX_PATH="$qt;$gtest" \
     -DCMAKE_CROSSCOMPILING_EMULATOR="$PWD/scripts/wine-run.sh" \
     -DQUORVIX_BUILD_TESTS=ON >/dev/null
-cmake --build build-windows
+failures=()
+tests_built=yes
+if ! cmake --build build-windows; then
+    echo "Die Tests für Windows lassen sich nicht bauen; geprüft wird nur noch das Programm." >&2
+    failures+=("Bau der Tests")
+    tests_built=no
+fi
 
 # A Wine of its own for this run: nothing left from earlier runs, nothing
 # left behind. Its programs find Qt's and MinGW's DLLs through WINEPATH.
@@ -121,7 +132,6 @@ runtime_dirs=$(for dll in libstdc++-6.dll libwinpthread-1.dll; do
 WINEPATH=$(printf 'Z:%s;' "$qt/bin" $runtime_dirs | tr / '\\')
 export WINEPATH
 
-failures=()
 echo "Prüfe quorvix.exe: ein Fensterprogramm ohne Konsole, mit Symbol …"
 exe=build-windows/src/quorvix.exe
 if x86_64-w64-mingw32-objdump -p "$exe" | grep -q '^Subsystem.*(Windows GUI)' &&
@@ -132,15 +142,24 @@ else
     failures+=("quorvix.exe")
 fi
 
-echo "Starte die Tests unter Wine …"
-ctest_log=$work/ctest.log
-if ! ctest --test-dir build-windows --output-on-failure -j2 2>&1 | tee "$ctest_log"; then
-    failures+=("ctest")
+ctest_summary='ctest lief nicht'
+if [ "$tests_built" = yes ]; then
+    echo "Starte die Tests unter Wine …"
+    ctest_log=$work/ctest.log
+    if ! ctest --test-dir build-windows --output-on-failure -j2 2>&1 | tee "$ctest_log"; then
+        failures+=("ctest")
+    fi
+    ctest_summary=$(grep -E 'tests passed, [0-9]+ tests failed out of' "$ctest_log" ||
+                    echo 'ctest ohne Zusammenfassung')
 fi
-ctest_summary=$(grep -E 'tests passed, [0-9]+ tests failed out of' "$ctest_log" || echo 'keine Zusammenfassung')
 
 echo "Starte Quorvix aus dem ZIP und aus dem Setup unter Wine (Xvfb) …"
-if ! xvfb-run -a -s '-screen 0 1280x800x24' \
+# Wine's background services started without a screen; the programs on the
+# invisible screen need them started anew there. Without WINEPATH, so that
+# the program folder has to bring every DLL itself.
+wineserver -k
+sleep 1
+if ! env -u WINEPATH xvfb-run -a -s '-screen 0 1280x800x24' \
         bash scripts/test-windows.sh --window-checks \
         "$PWD/dist/Quorvix-$version-win64.zip" "$PWD/dist/Quorvix-$version-setup.exe"; then
     failures+=("Programmstart")
