@@ -86,6 +86,16 @@ ensure_qt_windows() {
         return 1
     fi
 
+    # Qt 6.4: with OpenGL off, Dynamic OpenGL stays on and qwindowswindow.cpp
+    # asks the OpenGL context it no longer has whether it is a software one.
+    local window=$src/src/plugins/platforms/windows/qwindowswindow.cpp
+    local in_function='/^static inline bool isSoftwareGl()$/,/^}$/'
+    sed -i "$in_function"'s/^#if QT_CONFIG(dynamicgl)$/#if QT_CONFIG(dynamicgl) \&\& QT_CONFIG(opengl)/' "$window"
+    if [ "$(grep -c 'QT_CONFIG(dynamicgl) && QT_CONFIG(opengl)' "$window")" -ne 1 ]; then
+        echo "Die Korrektur für qwindowswindow.cpp passt nicht zu dieser Qt-Version." >&2
+        return 1
+    fi
+
     cmake -S "$src" -B "$work/build" -G Ninja \
         -DCMAKE_TOOLCHAIN_FILE="$QUORVIX_TOOLCHAIN" \
         -DQT_HOST_PATH=/usr \
