@@ -134,8 +134,8 @@ export WINEPATH
 
 echo "Prüfe quorvix.exe: ein Fensterprogramm ohne Konsole, mit Symbol …"
 exe=build-windows/src/quorvix.exe
-if x86_64-w64-mingw32-objdump -p "$exe" | grep -q '^Subsystem.*(Windows GUI)' &&
-   x86_64-w64-mingw32-objdump -h "$exe" | grep -q ' \.rsrc '; then
+headers=$(x86_64-w64-mingw32-objdump -p -h "$exe")
+if grep -q '^Subsystem.*(Windows GUI)' <<<"$headers" && grep -q ' \.rsrc ' <<<"$headers"; then
     echo "  quorvix.exe: Windows GUI, mit Ressourcen (Symbol, Version)"
 else
     echo "  quorvix.exe ist kein Fensterprogramm oder hat kein Symbol" >&2
@@ -146,9 +146,17 @@ ctest_summary='ctest lief nicht'
 if [ "$tests_built" = yes ]; then
     echo "Starte die Tests unter Wine …"
     ctest_log=$work/ctest.log
+    # Wine hands no QT_* variable of Linux on to Windows programs, so the
+    # window tests' invisible screen (and the fonts it draws with, DejaVu
+    # from Linux) are set in Wine's own environment for the test run only.
+    wine reg add 'HKCU\Environment' /v QT_QPA_PLATFORM /d offscreen /f >/dev/null 2>&1
+    wine reg add 'HKCU\Environment' /v QT_QPA_FONTDIR /d 'Z:\usr\share\fonts\truetype\dejavu' /f \
+        >/dev/null 2>&1
     if ! ctest --test-dir build-windows --output-on-failure -j2 2>&1 | tee "$ctest_log"; then
         failures+=("ctest")
     fi
+    wine reg delete 'HKCU\Environment' /v QT_QPA_PLATFORM /f >/dev/null 2>&1
+    wine reg delete 'HKCU\Environment' /v QT_QPA_FONTDIR /f >/dev/null 2>&1
     ctest_summary=$(grep -E 'tests passed, [0-9]+ tests failed out of' "$ctest_log" ||
                     echo 'ctest ohne Zusammenfassung')
 fi

@@ -14,7 +14,7 @@ QUORVIX_TOOLCHAIN=$QUORVIX_ROOT/cmake/mingw-w64-x86_64.cmake
 windows_packages=(g++ cmake ninja-build qt6-base-dev qt6-base-dev-tools
                   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix
                   mingw-w64-tools dpkg-dev googletest nsis zip unzip
-                  qt6-translations-l10n
+                  qt6-translations-l10n fonts-dejavu-core
                   wine wine64 xvfb xauth)
 
 # Debian's source packages need a deb-src entry beside the system's own.
