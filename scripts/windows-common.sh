@@ -13,7 +13,8 @@ QUORVIX_TOOLCHAIN=$QUORVIX_ROOT/cmake/mingw-w64-x86_64.cmake
 
 windows_packages=(g++ cmake ninja-build qt6-base-dev qt6-base-dev-tools
                   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix
-                  mingw-w64-tools dpkg-dev googletest nsis zip
+                  mingw-w64-tools dpkg-dev googletest nsis zip unzip
+                  qt6-translations-l10n fonts-dejavu-core
                   wine wine64 xvfb xauth)
 
 # Debian's source packages need a deb-src entry beside the system's own.
@@ -85,6 +86,16 @@ ensure_qt_windows() {
         return 1
     fi
 
+    # Qt 6.4: with OpenGL off, Dynamic OpenGL stays on and qwindowswindow.cpp
+    # asks the OpenGL context it no longer has whether it is a software one.
+    local window=$src/src/plugins/platforms/windows/qwindowswindow.cpp
+    local in_function='/^static inline bool isSoftwareGl()$/,/^}$/'
+    sed -i "$in_function"'s/^#if QT_CONFIG(dynamicgl)$/#if QT_CONFIG(dynamicgl) \&\& QT_CONFIG(opengl)/' "$window"
+    if [ "$(grep -c 'QT_CONFIG(dynamicgl) && QT_CONFIG(opengl)' "$window")" -ne 1 ]; then
+        echo "Die Korrektur für qwindowswindow.cpp passt nicht zu dieser Qt-Version." >&2
+        return 1
+    fi
+
     cmake -S "$src" -B "$work/build" -G Ninja \
         -DCMAKE_TOOLCHAIN_FILE="$QUORVIX_TOOLCHAIN" \
         -DQT_HOST_PATH=/usr \
@@ -139,4 +150,16 @@ ensure_gtest_windows() {
     touch "$prefix/.complete"
     rm -rf "$work"
     echo "$prefix"
+}
+
+# Qt's German texts (the standard buttons' "Ja" and "Nein") where Qt for
+# Windows looks for them when its DLLs are loaded from its own bin folder,
+# as the window tests do. Debian's qt6-translations-l10n belongs to the same
+# Qt version as the qt6-base source.
+ensure_qt_windows_translation() {
+    local prefix=$1
+    if [ ! -f "$prefix/translations/qtbase_de.qm" ]; then
+        mkdir -p "$prefix/translations"
+        cp /usr/share/qt6/translations/qtbase_de.qm "$prefix/translations/"
+    fi
 }

@@ -60,3 +60,8 @@ convert -size 800x600 gradient:'#1f2937'-'#05070a' \
     "$tmp/logo2x.png"
 convert "$tmp/logo2x.png" -strip -sampling-factor 4:4:4 -quality 88 "$resources/logo@2x.jpg"
 convert "$tmp/logo2x.png" -filter Lanczos -resize 400x300 -strip -sampling-factor 4:4:4 -quality 90 "$resources/logo.jpg"
+
+# Windows icon (program file, Start menu, "Apps"): the tile at the sizes
+# Explorer asks for, largest first.
+convert "$packaging/quorvix.png" -define icon:auto-resize=256,64,48,32,24,16 \
+    "$packaging/windows/quorvix.ico"
