@@ -99,16 +99,18 @@ private slots:
 
 int main(int argc, char* argv[])
 {
-    // The second screen's doubled dots per inch give it a scale of 2.
-    QTemporaryDir folder;
-    const QString screens = folder.filePath(QStringLiteral("screens.json"));
+    // The second screen's doubled dots per inch give it a scale of 2. The file is named relative to the
+    // working folder: the platform's arguments are split at colons, a drive letter's among them.
+    const QString screens = QStringLiteral("screens-%1.json").arg(QCoreApplication::applicationPid());
     if (!test::writeBytes(screens, R"({"screens": [{"name": "netbook", "width": 1024, "height": 600},
             {"name": "scaled", "x": 1024, "width": 1366, "height": 768, "logicalDpi": 192}]})"))
         return 2;
     qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + QFile::encodeName(screens));
     QApplication app(argc, argv);
     ScreenFitTest test;
-    return QTest::qExec(&test, argc, argv);
+    const int failed = QTest::qExec(&test, argc, argv);
+    QFile::remove(screens);
+    return failed;
 }
 
 #include "tst_screenfit.moc"

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <random>
 
 namespace quorvix {
@@ -80,10 +81,16 @@ TEST(BackupHistory, halfWrittenOrDamagedEntriesAreLeftOut)
     // Any name and any bytes beside the entries, a folder, a name like an entry of this very second with
     // no number in it: passed over, and new entries are still added.
     std::mt19937 random(11);
+    // Narrow names on Windows are text of the ANSI code page, without control characters and <>:"/\|?*.
+    const auto fitsName = [](char c) {
+        const auto byte = static_cast<unsigned char>(c);
+        return c != '/' && c != '\0'
+            && !(testing::kWindows && (byte < 32 || byte > 126 || std::strchr("<>:\"\\|?*", c)));
+    };
     const auto some = [&](std::size_t n, bool inName) {
         std::string text;
         for (char c; text.size() < n;)
-            if (c = static_cast<char>(random()); !inName || (c != '/' && c != '\0'))
+            if (c = static_cast<char>(random()); !inName || fitsName(c))
                 text += c;
         return text;
     };
