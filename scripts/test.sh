@@ -3,17 +3,9 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-packages=(g++ cmake ninja-build libgtest-dev libbenchmark-dev
-          qt6-base-dev qt6-translations-l10n libgl-dev desktop-file-utils)
-missing=()
-for p in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-    echo "Installiere fehlende Pakete: ${missing[*]} …"
-    apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}"
-fi
+source scripts/packages.sh
+ensure_packages g++ cmake ninja-build libgtest-dev libbenchmark-dev \
+                qt6-base-dev qt6-translations-l10n libgl-dev desktop-file-utils
 
 # The same build as scripts/run.sh and the README's install section.
 echo "Baue Quorvix und die Tests (RelWithDebInfo, Ordner build/) …"

@@ -9,6 +9,7 @@
 
 QUORVIX_WINDOWS_CACHE=${QUORVIX_WINDOWS_CACHE:-/var/cache/quorvix-windows}
 QUORVIX_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+source "$QUORVIX_ROOT/scripts/packages.sh"
 QUORVIX_TOOLCHAIN=$QUORVIX_ROOT/cmake/mingw-w64-x86_64.cmake
 
 windows_packages=(g++ cmake ninja-build qt6-base-dev qt6-base-dev-tools
@@ -35,15 +36,7 @@ ensure_deb_src() {
 }
 
 ensure_windows_packages() {
-    local missing=() p
-    for p in "${windows_packages[@]}" "$@"; do
-        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing+=("$p")
-    done
-    if [ ${#missing[@]} -gt 0 ]; then
-        echo "Installiere fehlende Pakete: ${missing[*]} …"
-        apt-get update -qq
-        DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}"
-    fi
+    ensure_packages "${windows_packages[@]}" "$@"
     ensure_deb_src
 }
 
