@@ -43,8 +43,8 @@ TEST(Backup, bannerDateLineTwoEmptyLinesThenTheOldLinesAsRead)
     }
 }
 
-// A half written or damaged entry is none: restoring it would put wrong bytes in place of a config.
-// Nothing in the folder ends the program.
+// A half written or damaged entry is none: restoring it would put wrong bytes in place of a config. Nothing in the
+// folder ends the program.
 TEST(BackupHistory, halfWrittenOrDamagedEntriesAreLeftOut)
 {
     TempDir dir;
@@ -77,8 +77,8 @@ TEST(BackupHistory, halfWrittenOrDamagedEntriesAreLeftOut)
         EXPECT_TRUE(history.entries().empty()) << name;
         EXPECT_EQ(testing::failureOf([&] { BackupHistory::contentOf(entries[0]); }), unreadable) << name;
     }
-    // Any name and any bytes beside the entries, a folder, a name like an entry of this very second with
-    // no number in it: passed over, and new entries are still added.
+    // Any name and any bytes beside the entries, a folder, a name like an entry of this very second with no number in
+    // it: passed over, and new entries are still added.
     std::mt19937 random(11);
     const auto some = [&](std::size_t n, bool inName) {
         std::string text;

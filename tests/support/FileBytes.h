@@ -6,8 +6,7 @@
 
 namespace quorvix::test {
 
-// Whole-file access for checks on what the program wrote; a failure is
-// reported and gives an empty array / false.
+// Whole-file access for checks on what the program wrote; a failure is reported and gives an empty array / false.
 inline QByteArray readBytes(const QString& path)
 {
     QFile file(path);
