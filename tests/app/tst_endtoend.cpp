@@ -56,11 +56,7 @@ const QByteArray kCarried = "bind \"w\" \"+forward\"\r\nbind \"\xE4\" \"say_team
 
 // The wizard's pages in the step language of tests/data/wizard/scenarios.txt, each left by "Weiter" (>), and the lines
 // of the made file counted by hand.
-struct Plan {
-    const char* golden; // tests/data/app/...
-    int entries;
-    const char* steps;
-};
+struct Plan { const char* golden; int entries; const char* steps; }; // golden: below tests/data
 
 // Every box ticked, the first option of each group, every text filled; numbers partly with a decimal comma or a plus,
 // written as meant. The console page takes one colour choice per pass: one ticked box, and the RGB text typed without a

@@ -40,11 +40,7 @@ QTimer* tmrSTART(QWidget* splash) { return splash->findChild<QTimer*>(QStringLit
 class StartupTest : public QObject {
     Q_OBJECT
 private slots:
-    void cleanup()
-    {
-        qDeleteAll(windowsNamed<MainWindow>("Form1"));
-        qDeleteAll(windowsNamed<SplashWindow>("start"));
-    }
+    void cleanup() { qDeleteAll(windowsNamed<MainWindow>("Form1")); qDeleteAll(windowsNamed<SplashWindow>("start")); }
 
     // The logo is our JPEG, drawn anew at twice the size for dense screens, not blown up.
     void iconAndLogoAreOursAndTheLogoSharpOnDenseScreens()

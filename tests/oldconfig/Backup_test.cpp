@@ -13,11 +13,10 @@ namespace {
 using namespace std::string_literals;
 using testing::TempDir;
 
-std::string header(const std::string& dateLine)
+std::string header(const std::string& date)
 {
     const std::string stars(43, '*');
-    return stars + "\r\n**************Config Backup****************\r\n" + stars + "\r\n\r\n" + dateLine
-        + "\r\n\r\n\r\n";
+    return stars + "\r\n**************Config Backup****************\r\n" + stars + "\r\n\r\n" + date + "\r\n\r\n\r\n";
 }
 
 // Written through the same replace as the config, each time over an older, longer backup.

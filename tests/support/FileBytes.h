@@ -26,9 +26,6 @@ inline bool writeBytes(const QString& path, const QByteArray& bytes)
 }
 
 // A file from tests/data.
-inline QByteArray testData(const QString& relativePath)
-{
-    return readBytes(QStringLiteral(QUORVIX_TEST_DATA "/") + relativePath);
-}
+inline QByteArray testData(const QString& path) { return readBytes(QStringLiteral(QUORVIX_TEST_DATA "/") + path); }
 
 } // namespace quorvix::test

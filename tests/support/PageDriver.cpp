@@ -51,22 +51,11 @@ void click(QAbstractButton* button)
     QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(qMin(8, button->width() / 2), button->height() / 2));
 }
 
-void pressNext(WizardPage* page)
-{
-    click(need<QAbstractButton>(page, pageInfo(page->pageNumber()).nextButton));
-}
+void pressNext(WizardPage* page) { click(need<QAbstractButton>(page, pageInfo(page->pageNumber()).nextButton)); }
 
-void pressBack(WizardPage* page)
-{
-    click(need<QAbstractButton>(page, pageInfo(page->pageNumber()).backButton));
-    settle();
-}
+void pressBack(WizardPage* p) { click(need<QAbstractButton>(p, pageInfo(p->pageNumber()).backButton)); settle(); }
 
-void settle()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCoreApplication::processEvents();
-}
+void settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); qApp->processEvents(); }
 
 QString play(Wizard& wizard, Settings& settings, const QString& script)
 {

@@ -50,11 +50,7 @@ struct EventCounter : QObject {
     QEvent::Type type;
     QObject* watched = nullptr;
     int count = 0;
-    bool eventFilter(QObject* object, QEvent* event) override
-    {
-        count += object == watched && event->type() == type;
-        return false;
-    }
+    bool eventFilter(QObject* o, QEvent* e) override { count += o == watched && e->type() == type; return false; }
 };
 
 // A control that must exist; a missing one ends the test program loudly instead of crashing somewhere later.

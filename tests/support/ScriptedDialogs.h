@@ -51,16 +51,11 @@ public:
         fileDialogs.append({title, filter, presetPath});
         return next(chosenFiles).value_or(std::nullopt);
     }
-    std::optional<QString> saveFileName(QWidget* parent, const QString& title, const QString& filter,
-                                        const QString& presetPath) override
+    std::optional<QString> saveFileName(QWidget* w, const QString& t, const QString& f, const QString& p) override
     {
-        return openFileName(parent, title, filter, presetPath);
+        return openFileName(w, t, f, p);
     }
-    bool openUrl(const QUrl& url) override
-    {
-        openedUrls.append(url);
-        return desktopOpens;
-    }
+    bool openUrl(const QUrl& url) override { openedUrls.append(url); return desktopOpens; }
 
     // Texts of all messages so far, for compact assertions; with `usualTitle`, another title goes before
     // its text in brackets.

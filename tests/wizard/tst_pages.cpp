@@ -19,11 +19,7 @@ namespace {
 const std::string kUntouched = "-";
 
 // A fresh record, scripted dialogs and a wizard on them, for one test.
-struct PageRun {
-    Settings settings;
-    ScriptedDialogs dialogs;
-    Wizard wizard{settings, dialogs};
-};
+struct PageRun { Settings settings; ScriptedDialogs dialogs; Wizard wizard{settings, dialogs}; };
 
 // The record as a short text: every flag that is not 0 (with its value when not 1), then every text a page stored, in
 // brackets.

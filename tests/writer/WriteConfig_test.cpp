@@ -22,15 +22,10 @@ using testing::kAllTexts;
 
 std::string golden(const std::string& name)
 {
-    return readFileBytes(std::filesystem::path(QUORVIX_TEST_DATA) / "writer" / name);
+    return readFileBytes(std::filesystem::path(QUORVIX_TEST_DATA "/writer") / name);
 }
 
-std::string configBytes(const Settings& s)
-{
-    ByteBufferOutput out;
-    WriteConfig(s, out);
-    return out.bytes();
-}
+std::string configBytes(const Settings& s) { ByteBufferOutput out; WriteConfig(s, out); return out.bytes(); }
 
 // Answers as the file names them: "CfgLAN=[1] CfgMSens=[2,5]", "*" for every flag.
 Settings answered(const std::string& answers)
