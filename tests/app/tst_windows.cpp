@@ -27,36 +27,32 @@ using namespace quorvix::test;
 
 namespace {
 
-// Every window's controls as one text: what a player can read, reach and
-// change, and where each control sits, but no pixel sizes (fonts differ).
-class Dump {
-public:
-    explicit Dump(QString hiddenPath) : m_hiddenPath(std::move(hiddenPath)) {}
+// Every window's controls as one text: what a player can read, reach and change, and where each control sits, but no
+// pixel sizes (fonts differ).
+struct Dump {
+    QString hiddenPath; // the test's folder, shown as <dir>
+    QStringList out;
 
     void window(QWidget* w)
     {
-        m_out << QStringLiteral("== %1").arg(w->objectName());
+        out << QStringLiteral("== %1").arg(w->objectName());
         widget(w, 0);
         QStringList chain;
         for (QWidget* f = w->nextInFocusChain(); f != w; f = f->nextInFocusChain())
             if (f->window() == w && (f->focusPolicy() & Qt::TabFocus) && f->isEnabled() && !f->isHidden())
                 chain << name(f);
-        m_out << QStringLiteral("tab order: ") + chain.join(QStringLiteral(" > "));
-        m_out << QStringLiteral("focus: ") + (w->focusWidget() ? name(w->focusWidget()) : QString());
+        out << QStringLiteral("tab order: ") + chain.join(QStringLiteral(" > "))
+            << QStringLiteral("focus: ") + (w->focusWidget() ? name(w->focusWidget()) : QString());
     }
-    QStringList lines() const { return m_out; }
-
-private:
     static QString name(const QObject* o)
     {
-        return o->objectName().isEmpty() ? QString::fromLatin1(o->metaObject()->className())
-                                         : o->objectName();
+        return o->objectName().isEmpty() ? QString::fromLatin1(o->metaObject()->className()) : o->objectName();
     }
     QString quoted(QString text) const
     {
-        if (!m_hiddenPath.isEmpty()) // shown in the system's own form, too
-            text.replace(QDir::toNativeSeparators(m_hiddenPath) + QDir::separator(), QStringLiteral("<dir>/"))
-                .replace(m_hiddenPath, QStringLiteral("<dir>"));
+        if (!hiddenPath.isEmpty()) // shown in the system's own form, too
+            text.replace(QDir::toNativeSeparators(hiddenPath) + QDir::separator(), QStringLiteral("<dir>/"))
+                .replace(hiddenPath, QStringLiteral("<dir>"));
         return '"' + text.replace('\n', QStringLiteral("\\n")) + '"';
     }
 
@@ -91,20 +87,19 @@ private:
         add(w->isHidden() && !w->isWindow(), "hidden");
         add(w->testAttribute(Qt::WA_SetFont) && w->font().bold(), "bold");
         // Colours the program set itself, by what they colour.
-        const std::pair<QPalette::ColorRole, const char*> roles[] = {{QPalette::WindowText, "text"},
-                                                                     {QPalette::ButtonText, "button"},
-                                                                     {QPalette::Text, "typed"},
-                                                                     {QPalette::Base, "base"}};
+        const std::pair<QPalette::ColorRole, const char*> roles[] = {
+            {QPalette::WindowText, "text"}, {QPalette::ButtonText, "button"}, {QPalette::Text, "typed"},
+            {QPalette::Base, "base"}};
         for (const auto& [role, label] : roles)
             add(w->testAttribute(Qt::WA_SetPalette) && w->palette().color(role) != QApplication::palette(w).color(role),
                 QString::fromLatin1(label) + '=' + w->palette().color(role).name());
         add(w->autoFillBackground(), "fill=" + w->palette().color(w->backgroundRole()).name());
-        m_out << a.join(' ');
+        out << a.join(' ');
         actions(w->actions(), depth + 1);
         if (w->layout())
             layout(w->layout(), depth + 1);
-        // Qt's own helpers (viewports, a line edit's clear button) are left out;
-        // a scroll area's content, which sits in its viewport, is not.
+        // Qt's own helpers (viewports, a line edit's clear button) are left out; a scroll area's content, which sits in
+        // its viewport, is not.
         for (QObject* c : qobject_cast<QLineEdit*>(w) ? QObjectList() : w->children())
             if (auto* cw = qobject_cast<QWidget*>(c); cw && !cw->objectName().startsWith("qt_") && !cw->isWindow())
                 widget(cw, depth + 1);
@@ -112,8 +107,7 @@ private:
             widget(area->widget(), depth + 1);
     }
 
-    // A whole made config is compared byte for byte elsewhere; shorter
-    // texts are shown in full.
+    // A whole made config is compared byte for byte elsewhere; shorter texts are shown in full.
     QString text(const QTextDocument* doc, bool readOnly, bool noWrap) const
     {
         return (doc->blockCount() > 40 ? QStringLiteral("lines=%1").arg(doc->blockCount()) : quoted(doc->toPlainText()))
@@ -130,9 +124,9 @@ private:
             add(QString(action->text()).remove('&') != action->toolTip(), "tip=" + quoted(action->toolTip()));
             add(!action->isEnabled(), "disabled");
             add(action->isCheckable(), action->isChecked() ? "[x]" : "[ ]");
-            m_out << (action->isSeparator() ? QString(depth * 2, ' ') + "----" : a.join(' '));
+            out << (action->isSeparator() ? QString(depth * 2, ' ') + "----" : a.join(' '));
             if (QMenu* menu = action->menu()) {
-                m_out << QString(depth * 2 + 2, ' ') + "menu " + name(menu) + " acc=" + quoted(menu->accessibleName())
+                out << QString(depth * 2 + 2, ' ') + "menu " + name(menu) + " acc=" + quoted(menu->accessibleName())
                              + (menu->toolTipsVisible() ? " tips" : "");
                 actions(menu->actions(), depth + 2);
             }
@@ -153,14 +147,11 @@ private:
             items << (item->widget() ? name(item->widget()) + at
                        : item->layout() ? QStringLiteral("(%1)").arg(name(item->layout())) : QStringLiteral("~"));
         }
-        m_out << QString(depth * 2, ' ') + QStringLiteral("layout %1: %2").arg(name(l), items.join(' '));
+        out << QString(depth * 2, ' ') + QStringLiteral("layout %1: %2").arg(name(l), items.join(' '));
         for (int i = 0; i < l->count(); ++i)
             if (QLayout* inner = l->itemAt(i)->layout())
                 layout(inner, depth + 1);
     }
-
-    QString m_hiddenPath;
-    QStringList m_out;
 };
 
 // A small old config with binds and settings, as a player might have it.
@@ -173,12 +164,10 @@ QStringList allWindows()
     const QString cfg = dir.filePath(QStringLiteral("config.cfg"));
     writeBytes(cfg, kOldConfig);
     QDir(dir.path()).mkdir(QStringLiteral("backup"));
-    Dump dump(dir.path());
+    Dump dump{dir.path()};
     ScriptedDialogs dialogs;
 
-    auto* splash = new SplashWindow(dialogs);
-    dump.window(splash);
-    delete splash;
+    dump.window(std::make_unique<SplashWindow>(dialogs).get());
 
     MainWindow form(dialogs);
     form.setBackupFolder(dir.filePath(QStringLiteral("backup")));
@@ -194,21 +183,12 @@ QStringList allWindows()
     // The pages as "Neue Config" shows them, each answered and left by "Weiter".
     dialogs.answers.push_back(QMessageBox::No);
     click(form.findChild<QPushButton*>(QStringLiteral("cmdCfgNeu")));
-    for (int n = 1; n <= 11; ++n) {
-        WizardPage* page = form.wizard().page(n);
-        if (!page || !page->isVisible())
-            return dump.lines() << QStringLiteral("page %1 not shown").arg(n);
-        dump.window(page);
-        answerValidly(page, QStringLiteral("Ann"));
-        pressNext(page);
-        settle();
-    }
-    if (form.settings().WizardDone != 1)
-        return dump.lines() << QStringLiteral("wizard not finished");
+    if (const int stuck = runWizardToEnd(form.wizard(), QStringLiteral("Ann"), [&](WizardPage* p) { dump.window(p); }))
+        return dump.out << QStringLiteral("page %1 did not move on").arg(stuck);
     dump.window(&form); // the preview is ready now
     form.mnuVorschau_Click();
     dump.window(form.findChild<QWidget*>(QStringLiteral("frmVorschau")));
-    return dump.lines() << QStringLiteral("messages: ") + dialogs.texts().join(QStringLiteral(" | "));
+    return dump.out << QStringLiteral("messages: ") + dialogs.texts().join(QStringLiteral(" | "));
 }
 
 } // namespace

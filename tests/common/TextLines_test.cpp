@@ -36,8 +36,7 @@ TEST(TextLines, realFilesSplitAtEveryLineEndWhateverTheReadBlock)
         writeBytes(file, c.bytes);
         EXPECT_EQ(splitLines(c.bytes), c.lines) << c.name;
         EXPECT_EQ(readLines(file), c.lines) << c.name;
-        // Tiny blocks put every line end, and the CR and LF of every pair,
-        // on a block boundary somewhere.
+        // Tiny blocks put every line end, and the CR and LF of every pair, on a block boundary somewhere.
         for (std::size_t block = 1; block <= 3 && c.bytes.size() < 4096; ++block)
             EXPECT_EQ(readLines(file, block), c.lines) << c.name << ", block " << block;
     }
@@ -48,8 +47,8 @@ TEST(TextLines, realFilesSplitAtEveryLineEndWhateverTheReadBlock)
     }
 }
 
-// Every byte decodes and encodes back; the code page's five undefined bytes as their own C1
-// controls. The UTF-16 form says the same.
+// Every byte decodes and encodes back; the code page's five undefined bytes as their own C1 controls. The UTF-16 form
+// says the same.
 TEST(Cp1252, decodesEveryByteAndEncodesItBack)
 {
     std::string all, expected;

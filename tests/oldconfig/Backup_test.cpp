@@ -14,11 +14,10 @@ namespace {
 using namespace std::string_literals;
 using testing::TempDir;
 
-std::string header(const std::string& dateLine)
+std::string header(const std::string& date)
 {
     const std::string stars(43, '*');
-    return stars + "\r\n**************Config Backup****************\r\n" + stars + "\r\n\r\n" + dateLine
-        + "\r\n\r\n\r\n";
+    return stars + "\r\n**************Config Backup****************\r\n" + stars + "\r\n\r\n" + date + "\r\n\r\n\r\n";
 }
 
 // Written through the same replace as the config, each time over an older, longer backup.
@@ -44,8 +43,8 @@ TEST(Backup, bannerDateLineTwoEmptyLinesThenTheOldLinesAsRead)
     }
 }
 
-// A half written or damaged entry is none: restoring it would put wrong bytes in place of a config.
-// Nothing in the folder ends the program.
+// A half written or damaged entry is none: restoring it would put wrong bytes in place of a config. Nothing in the
+// folder ends the program.
 TEST(BackupHistory, halfWrittenOrDamagedEntriesAreLeftOut)
 {
     TempDir dir;
@@ -78,8 +77,8 @@ TEST(BackupHistory, halfWrittenOrDamagedEntriesAreLeftOut)
         EXPECT_TRUE(history.entries().empty()) << name;
         EXPECT_EQ(testing::failureOf([&] { BackupHistory::contentOf(entries[0]); }), unreadable) << name;
     }
-    // Any name and any bytes beside the entries, a folder, a name like an entry of this very second with
-    // no number in it: passed over, and new entries are still added.
+    // Any name and any bytes beside the entries, a folder, a name like an entry of this very second with no number in
+    // it: passed over, and new entries are still added.
     std::mt19937 random(11);
     // Narrow names on Windows are text of the ANSI code page, without control characters and <>:"/\|?*.
     const auto fitsName = [](char c) {

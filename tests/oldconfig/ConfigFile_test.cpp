@@ -39,9 +39,8 @@ void writeThreeLines(LineOutput& out)
 }
 const std::string kThreeLines = "// generated\r\necho \"Q-DSL f\xFCr dich\"\r\ncl_resend \"2\" \r\n";
 
-// Every obstacle reading, checking or writing a config can meet, in one
-// folder: the German message names it exactly, and a failure leaves every
-// file byte for byte as it was, no temporary file, no read-only mark.
+// Every obstacle reading, checking or writing a config can meet, in one folder: the German message names it exactly,
+// and a failure leaves every file byte for byte as it was, no temporary file, no read-only mark.
 TEST(ConfigFile, obstaclesAreNamedAndAFailedMakeChangesNothing)
 {
     TempDir dir;
@@ -138,8 +137,8 @@ TEST(ConfigFile, obstaclesAreNamedAndAFailedMakeChangesNothing)
         EXPECT_EQ(dir.contents(), before) << name;
     }
 
-    // A killed make's temporary files go; a fresh one may be another program's at work and stays, as does
-    // anything of another pattern. A replace through a link keeps link, owner and permissions.
+    // A killed make's temporary files go; a fresh one may be another program's at work and stays, as does anything of
+    // another pattern. A replace through a link keeps link, owner and permissions.
     Contents after = before;
     for (const char* name : {".config.cfg.0123456789ab.tmp", ".x.cfg.fedcba987654.tmp", ".y.cfg.0123.tmp"}) {
         writeBytes(dir / name, "left");
@@ -168,8 +167,8 @@ TEST(ConfigFile, obstaclesAreNamedAndAFailedMakeChangesNothing)
     EXPECT_EQ(dir.contents(), after);
 }
 
-// The generated lines, then the old bind lines, each with CR LF, marked read-only for everyone;
-// clearing the mark gives only the owner write access back.
+// The generated lines, then the old bind lines, each with CR LF, marked read-only for everyone; clearing the mark gives
+// only the owner write access back.
 TEST(MakeConfig, generatedLinesThenBindLinesReadBackAndMarkedReadOnly)
 {
     // Every byte but the line ends in binds among other lines, any line end; more lines than 16 bits count.

@@ -8,8 +8,8 @@
 namespace quorvix {
 namespace {
 
-// Binds, "unbind" and "Bind", comments, an echo, aliases, values the new config sets again and values it
-// does not, and a last line without line end.
+// Binds, "unbind" and "Bind", comments, an echo, aliases, values the new config sets again and values it does not, and
+// a last line without line end.
 const std::string kPlayersConfig =
     "// mein config\r\necho \"hallo\"\r\nbind \"w\" \"+forward\"\r\nalias +jt \"+jump;+duck\"\r\n"
     "\tFPS_MAX \"72\"\r\n\r\n"
@@ -31,13 +31,12 @@ TEST(Preview, marksEveryLineAndListsTheLostSettings)
     EXPECT_EQ(RawLines(preview.newLines.end() - 3, preview.newLines.end()), (RawLines{old[2], old[9], old[11]}));
     using Counts = std::vector<std::size_t>;
     EXPECT_EQ((Counts{preview.count(U), preview.count(G), preview.count(LineMark::New), preview.count(C),
-                      preview.count(D)}),
-              (Counts{1, 2, preview.generated - 3, 3, 6}));
+                      preview.count(D)}), (Counts{1, 2, preview.generated - 3, 3, 6}));
     // Comments and echoes set nothing; the rest is set by no generated line.
     EXPECT_EQ(preview.lost, (std::vector<std::size_t>{3, 6, 7, 10}));
 
-    // Again over the file it made, with another frame-rate cap and a line the player added: each line
-    // pairs with its own; only fps_max changes, the added line is dropped and lost, the binds carried.
+    // Again over the file it made, with another frame-rate cap and a line the player added: each line pairs with its
+    // own; only fps_max changes, the added line is dropped and lost, the binds carried.
     Settings again;
     again.CfgVMaxFPS = "100";
     RawLines made = splitLines(preview.bytes);

@@ -46,8 +46,8 @@ TEST(SteamLibraries, gameFolderIsFoundInTheFirstLibraryThatHasIt)
     const std::string native = ".local/share/Steam";
     const std::string flatpak = ".var/app/com.valvesoftware.Steam/.local/share/Steam";
     const std::string game = "steamapps/common/Half-Life/cstrike";
-    // Folders below the fake home ("extra/" is a Steam folder found elsewhere), a file in one of
-    // them with its text ("@" becomes the home path).
+    // Folders below the fake home ("extra/" is a Steam folder found elsewhere), a file in one of them with its text
+    // ("@" becomes the home path).
     struct Case { const char* name; std::vector<std::string> folders; std::pair<std::string, std::string> file;
                   std::string found; };
     const auto list = [](std::initializer_list<const char*> paths) {
@@ -64,8 +64,7 @@ TEST(SteamLibraries, gameFolderIsFoundInTheFirstLibraryThatHasIt)
          {native + "/steamapps/libraryfolders.vdf", list({"lib1", "lib2"})}, "lib2/" + game},
         {"~/.steam/steam first", {".steam/steam/" + game, native + "/" + game}, {}, ".steam/steam/" + game},
         {"Flatpak before Steam found elsewhere", {flatpak + "/" + game, "extra/" + game}, {}, flatpak + "/" + game},
-        {"Flatpak library after a native Steam without it",
-         {native, flatpak, "lib/" + game},
+        {"Flatpak library after a native Steam without it", {native, flatpak, "lib/" + game},
          {flatpak + "/steamapps/libraryfolders.vdf", list({"lib"})}, "lib/" + game},
         {"broken list", {native, "lib/" + game},
          {native + "/steamapps/libraryfolders.vdf", "\"libraryfolders\" { \"0\" { \"path\" \"@/lib\" }"}, ""},

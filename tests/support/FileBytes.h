@@ -6,8 +6,7 @@
 
 namespace quorvix::test {
 
-// Whole-file access for checks on what the program wrote; a failure is
-// reported and gives an empty array / false.
+// Whole-file access for checks on what the program wrote; a failure is reported and gives an empty array / false.
 inline QByteArray readBytes(const QString& path)
 {
     QFile file(path);
@@ -27,9 +26,6 @@ inline bool writeBytes(const QString& path, const QByteArray& bytes)
 }
 
 // A file from tests/data.
-inline QByteArray testData(const QString& relativePath)
-{
-    return readBytes(QStringLiteral(QUORVIX_TEST_DATA "/") + relativePath);
-}
+inline QByteArray testData(const QString& path) { return readBytes(QStringLiteral(QUORVIX_TEST_DATA "/") + path); }
 
 } // namespace quorvix::test

@@ -12,27 +12,9 @@
 #include <QTest>
 
 namespace quorvix::test {
-namespace {
 
-// QTest::keyClicks only takes ASCII; umlauts and other characters go in as
-// key events that carry the character as their text, as a keyboard layout
-// with such keys sends them.
-void typeKeys(QLineEdit* box, const QString& text)
-{
-    for (const QChar ch : text) {
-        if (ch.unicode() < 0x80) {
-            QTest::keyClick(box, static_cast<char>(ch.unicode()));
-            continue;
-        }
-        QTest::sendKeyEvent(QTest::Press, box, Qt::Key_unknown, QString(ch), Qt::NoModifier);
-        QTest::sendKeyEvent(QTest::Release, box, Qt::Key_unknown, QString(ch), Qt::NoModifier);
-    }
-}
-
-
-// What each page's checks accept, page 2 to 10: buttons to tick, and
-// "box=text" for a click into the box and typing; the player name comes
-// from the caller.
+// What each page's checks accept, page 2 to 10: buttons to tick, and "box=text" for a click into the box and typing;
+// the player name comes from the caller.
 const char* const kAnswers[] = {
     "optCfgQDSL|chkCfgDownL",
     "optCfgVidBest|txtCfgBrightness=1|txtCfgGamma=2.5|txtCfgVMaxFPS=100|chkCfgVZtrick|chkCfgVMMX",
@@ -45,72 +27,39 @@ const char* const kAnswers[] = {
     "chkCfgHelpM|chkCfgfrendm|chkCfgLeftHand|chkCfgAutoWS",
 };
 
-int passWizard(Wizard& wizard, const QString* playerName)
-{
-    for (int n = 1; n <= 11; ++n) {
-        WizardPage* page = wizard.page(n);
-        if (!page || !page->isVisible())
-            return n;
-        if (playerName)
-            answerValidly(page, *playerName);
-        pressNext(page);
-        settle();
-        WizardPage* following = n < 11 ? wizard.page(n + 1) : nullptr;
-        if (page->isVisible() || (n < 11 && !(following && following->isVisible())))
-            return n;
-    }
-    return 0;
-}
-
-} // namespace
-
-void clickAndType(QLineEdit* box, const QString& text)
-{
-    QTest::mouseClick(box, Qt::LeftButton, {}, box->rect().center());
-    typeKeys(box, text);
-}
-
 void fillBox(QLineEdit* box, const QString& text, int clicks)
 {
     if (clicks == 0)
         box->setFocus(Qt::TabFocusReason);
-    for (int c = 1; c < clicks; ++c)
-        clickAndType(box, {});
-    if (clicks > 0)
+    for (int c = 0; c < clicks; ++c)
         QTest::mouseClick(box, Qt::LeftButton, {}, box->rect().center());
-    typeKeys(box, text);
+    // QTest::keyClicks only takes ASCII; other characters go in as key events that carry the character as their text,
+    // as a keyboard layout with such keys sends them.
+    for (const QChar ch : text) {
+        if (ch.unicode() < 0x80)
+            QTest::keyClick(box, static_cast<char>(ch.unicode()));
+        else
+            for (auto type : {QTest::Press, QTest::Release})
+                QTest::sendKeyEvent(type, box, Qt::Key_unknown, QString(ch), Qt::NoModifier);
+    }
 }
 
 void click(QAbstractButton* button)
 {
-    // Check boxes and option buttons react only on their indicator and
-    // caption; a layout may stretch them far wider than that, so the
-    // middle of a short caption's widget can miss. Near the left edge is
-    // inside every kind of button.
+    // Check boxes and option buttons react only on their indicator and caption; a layout may stretch them far wider
+    // than that, so the middle of a short caption's widget can miss. Near the left edge hits every kind.
     QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(qMin(8, button->width() / 2), button->height() / 2));
 }
 
-void pressNext(WizardPage* page)
-{
-    click(need<QAbstractButton>(page, pageInfo(page->pageNumber()).nextButton));
-}
+void pressNext(WizardPage* page) { click(need<QAbstractButton>(page, pageInfo(page->pageNumber()).nextButton)); }
 
-void pressBack(WizardPage* page)
-{
-    click(need<QAbstractButton>(page, pageInfo(page->pageNumber()).backButton));
-    settle();
-}
+void pressBack(WizardPage* p) { click(need<QAbstractButton>(p, pageInfo(p->pageNumber()).backButton)); settle(); }
 
-void settle()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCoreApplication::processEvents();
-}
+void settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); qApp->processEvents(); }
 
 QString play(Wizard& wizard, Settings& settings, const QString& script)
 {
-    // How often the page of the last button press was hidden by it, to tell
-    // "hidden and shown again" from "left on screen".
+    // How often the page of the last button press was hidden by it: "hidden and shown again" or "left on screen".
     EventCounter counter(QEvent::Hide);
     qApp->installEventFilter(&counter);
     WizardPage* page = nullptr;
@@ -121,11 +70,10 @@ QString play(Wizard& wizard, Settings& settings, const QString& script)
         const QString name = step.left(eq), value = eq < 0 ? QString() : step.mid(eq + 1);
         WizardPage* shown = wizard.visiblePage();
         const auto box = [shown](const QString& n) { return need<QLineEdit>(shown, qPrintable(n)); };
-        if (step.startsWith('@')) {
-            wizard.hidePage(step.mid(1).toInt());
-            wizard.hidePage(step.mid(1).toInt() + 1);
-            wizard.showPage(step.mid(1).toInt());
-            page = wizard.page(step.mid(1).toInt());
+        if (const int at = step.mid(1).toInt(); step.startsWith('@')) {
+            wizard.hidePage(at);
+            wizard.hidePage(at + 1);
+            page = (wizard.showPage(at), wizard.page(at));
         } else if (QStringList{">", "<", "RET", "ENTER"}.contains(step)) {
             counter.count = 0;
             counter.watched = shown;
@@ -177,7 +125,7 @@ void answerValidly(WizardPage* page, const QString& playerName)
         const QString name = answer.section('=', 0, 0);
         if (answer.contains('=')) {
             if (auto* box = page->findChild<QLineEdit*>(name))
-                clickAndType(box, answer.section('=', 1));
+                fillBox(box, answer.section('=', 1));
         } else if (auto* button = page->findChild<QAbstractButton*>(name);
                    button && (!button->isCheckable() || !button->isChecked())) {
             click(button);
@@ -185,14 +133,24 @@ void answerValidly(WizardPage* page, const QString& playerName)
     }
 }
 
-int runWizardToEnd(Wizard& wizard, const QString& playerName)
+int runWizardToEnd(Wizard& wizard, const std::optional<QString>& playerName,
+                   const std::function<void(WizardPage*)>& onPage)
 {
-    return passWizard(wizard, &playerName);
-}
-
-int passWizardAsLeft(Wizard& wizard)
-{
-    return passWizard(wizard, nullptr);
+    for (int n = 1; n <= 11; ++n) {
+        WizardPage* page = wizard.page(n);
+        if (!page || !page->isVisible())
+            return n;
+        if (onPage)
+            onPage(page);
+        if (playerName)
+            answerValidly(page, *playerName);
+        pressNext(page);
+        settle();
+        WizardPage* following = n < 11 ? wizard.page(n + 1) : nullptr;
+        if (page->isVisible() || (n < 11 && !(following && following->isVisible())))
+            return n;
+    }
+    return 0;
 }
 
 } // namespace quorvix::test

@@ -19,8 +19,8 @@ struct RecordedMessage {
     QMessageBox::Icon icon;
 };
 
-// Stands in for every message box and dialog: answers come from queues the
-// test fills, and everything shown is recorded.
+// Stands in for every message box and dialog: answers come from queues the test fills, and everything shown is
+// recorded.
 class ScriptedDialogs final : public UserDialogs {
 public:
     // Answers for Yes/No questions, used in order; without one, Yes.
@@ -29,8 +29,7 @@ public:
     std::deque<std::optional<QString>> chosenFiles;
     // Whether the desktop can open addresses.
     bool desktopOpens = true;
-    // Runs while a message box is up, with its text: the user's time in a
-    // modal box, during which events keep flowing.
+    // Runs while a message box is up, with its text: the user's time in a modal box, during which events keep flowing.
     std::function<void(const QString&)> whileMessageOpen;
 
     QList<RecordedMessage> messages;
@@ -44,43 +43,40 @@ public:
         messages.append({title, text, buttons, icon});
         if (whileMessageOpen)
             whileMessageOpen(text);
-        if (!buttons.testFlag(QMessageBox::Yes))
-            return QMessageBox::Ok;
-        const auto answer = answers.empty() ? QMessageBox::Yes : answers.front();
-        if (!answers.empty())
-            answers.pop_front();
-        return answer;
+        return buttons.testFlag(QMessageBox::Yes) ? next(answers).value_or(QMessageBox::Yes) : QMessageBox::Ok;
     }
     std::optional<QString> openFileName(QWidget*, const QString& title, const QString& filter,
                                         const QString& presetPath) override
     {
         fileDialogs.append({title, filter, presetPath});
-        QString chosen;
-        const bool cancelled = chosenFiles.empty() || !chosenFiles.front();
-        if (!chosenFiles.empty()) {
-            chosen = chosenFiles.front().value_or(QString());
-            chosenFiles.pop_front();
-        }
-        return cancelled ? std::nullopt : std::optional(chosen);
+        return next(chosenFiles).value_or(std::nullopt);
     }
-    std::optional<QString> saveFileName(QWidget* parent, const QString& title, const QString& filter,
-                                        const QString& presetPath) override
+    std::optional<QString> saveFileName(QWidget* w, const QString& t, const QString& f, const QString& p) override
     {
-        return openFileName(parent, title, filter, presetPath);
+        return openFileName(w, t, f, p);
     }
-    bool openUrl(const QUrl& url) override
-    {
-        openedUrls.append(url);
-        return desktopOpens;
-    }
+    bool openUrl(const QUrl& url) override { openedUrls.append(url); return desktopOpens; }
 
-    // Texts of all messages so far, for compact assertions.
-    QStringList texts() const
+    // Texts of all messages so far, for compact assertions; with `usualTitle`, another title goes before
+    // its text in brackets.
+    QStringList texts(const QString& usualTitle = {}) const
     {
         QStringList result;
         for (const auto& m : messages)
-            result << m.text;
+            result << (usualTitle.isEmpty() || m.title == usualTitle ? m.text
+                                                                     : QStringLiteral("[%1] %2").arg(m.title, m.text));
         return result;
+    }
+
+private:
+    template <typename T>
+    static std::optional<T> next(std::deque<T>& queue)
+    {
+        if (queue.empty())
+            return std::nullopt;
+        T front = std::move(queue.front());
+        queue.pop_front();
+        return front;
     }
 };
 

@@ -26,9 +26,8 @@ TEST(Settings, freshRecordIsAllZeroAndEmptyAndCountersStopAtTheTop)
     }
 }
 
-// What the writer asks of a typed text. Against "0" by code unit, no locale: a first character
-// above the digit wins, a leading 0 only with more after it. A number is written as meant;
-// a text that is not one plain number stays as typed.
+// What the writer asks of a typed text. Against "0" by code unit, no locale: a first character above the digit wins, a
+// leading 0 only with more after it. A number is written as meant; a text that is not one plain number stays as typed.
 TEST(Settings, typedTextTests)
 {
     struct Case { const char* text; bool afterZero; bool notOne; const char* meant; std::optional<double> value; };

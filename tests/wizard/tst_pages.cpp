@@ -19,14 +19,10 @@ namespace {
 const std::string kUntouched = "-";
 
 // A fresh record, scripted dialogs and a wizard on them, for one test.
-struct PageRun {
-    Settings settings;
-    ScriptedDialogs dialogs;
-    Wizard wizard{settings, dialogs};
-};
+struct PageRun { Settings settings; ScriptedDialogs dialogs; Wizard wizard{settings, dialogs}; };
 
-// The record as a short text: every flag that is not 0 (with its value when
-// not 1), then every text a page stored, in brackets.
+// The record as a short text: every flag that is not 0 (with its value when not 1), then every text a page stored, in
+// brackets.
 QString stored(const Settings& s)
 {
     QStringList out;
@@ -39,15 +35,21 @@ QString stored(const Settings& s)
     return out.join(' ');
 }
 
+// Every flag set to `flag` except those named in `zeroed`, every text untouched.
+void fill(Settings& s, Settings::Flag flag, const QStringList& zeroed = {})
+{
+    for (const auto& f : kAllFlags)
+        s.*f.field = zeroed.contains(QLatin1String(f.name)) ? 0 : flag;
+    for (const auto& t : kAllTexts)
+        s.*t.field = kUntouched;
+}
+
 // Every flag set to 1 except those named in `zeroed`, as stored() shows it.
 QString allBut(const QStringList& zeroed, int lastStep = 1)
 {
     Settings s;
-    for (const auto& f : kAllFlags)
-        s.*f.field = !zeroed.contains(QLatin1String(f.name));
+    fill(s, 1, zeroed);
     s.LastStep = Settings::Flag(lastStep);
-    for (const auto& t : kAllTexts)
-        s.*t.field = kUntouched;
     return stored(s);
 }
 
@@ -92,22 +94,16 @@ private slots:
         QFETCH(QStringList, messages);
         QFETCH(QString, record);
         PageRun r;
-        for (const auto& t : kAllTexts)
-            r.settings.*t.field = kUntouched;
+        fill(r.settings, 0);
         QCOMPARE(play(r.wizard, r.settings, script), QString());
-        QStringList shown;
-        for (const auto& m : r.dialogs.messages)
-            shown << (m.title == kTitle ? m.text : QStringLiteral("[%1] %2").arg(m.title, m.text));
-        QCOMPARE(shown, messages);
+        QCOMPARE(r.dialogs.texts(kTitle), messages);
         QCOMPARE(stored(r.settings), record);
         WizardPage* visible = r.wizard.visiblePage();
         QCOMPARE(visible ? visible->pageNumber() : 0, showing);
     }
 
-    // Opening a page clears its load set, once; Back clears the previous
-    // page's set (page 2's Back leaves page 1 alone) and reloads the page.
-    // The sets are typed from the page descriptions, not taken from the
-    // program's own table.
+    // Opening a page clears its load set, once; Back clears the previous page's set (page 2's Back leaves page 1 alone)
+    // and reloads the page. The sets are typed from the page descriptions, not taken from the program's own table.
     void loadAndBackClearTheirSets_data()
     {
         QTest::addColumn<int>("n");
@@ -121,21 +117,15 @@ private slots:
         QCOMPARE(sets.size(), 11);
         const auto set = [&sets](int page) { return sets[page - 1].value(0).second.split(' ', Qt::SkipEmptyParts); };
         PageRun r;
-        const auto setAll = [&r] {
-            for (const auto& f : kAllFlags)
-                r.settings.*f.field = 1;
-            for (const auto& t : kAllTexts)
-                r.settings.*t.field = kUntouched;
-        };
         // The page before exists already, as when the player came from it.
         if (n > 1) {
             r.wizard.showPage(n - 1);
             r.wizard.hidePage(n - 1);
         }
-        setAll();
+        fill(r.settings, 1);
         r.wizard.showPage(n);
         QCOMPARE(stored(r.settings), allBut(set(n), n == 11 ? 11 : 1));
-        setAll();
+        fill(r.settings, 1);
         r.wizard.hidePage(n);
         r.wizard.showPage(n);
         QCOMPARE(stored(r.settings), allBut({}));

@@ -1,6 +1,6 @@
-// Whole configs compared byte for byte with files in tests/data/writer; answers.txt names the
-// answers behind each and, for single answers on a fresh record, exactly the lines they take out
-// and put in, so two choices or typed values swapped anywhere show up.
+// Whole configs compared byte for byte with files in tests/data/writer; answers.txt names the answers behind each and,
+// for single answers on a fresh record, exactly the lines they take out and put in, so two choices or typed values
+// swapped anywhere show up.
 
 #include "writer/WriteConfig.h"
 
@@ -22,18 +22,12 @@ using testing::kAllTexts;
 
 std::string golden(const std::string& name)
 {
-    return readFileBytes(std::filesystem::path(QUORVIX_TEST_DATA) / "writer" / name);
+    return readFileBytes(std::filesystem::path(QUORVIX_TEST_DATA "/writer") / name);
 }
 
-std::string configBytes(const Settings& s)
-{
-    ByteBufferOutput out;
-    WriteConfig(s, out);
-    return out.bytes();
-}
+std::string configBytes(const Settings& s) { ByteBufferOutput out; WriteConfig(s, out); return out.bytes(); }
 
-// Answers as the file names them: "CfgLAN=[1] CfgMSens=[2,5]", "*" for
-// every flag.
+// Answers as the file names them: "CfgLAN=[1] CfgMSens=[2,5]", "*" for every flag.
 Settings answered(const std::string& answers)
 {
     Settings s;
@@ -70,8 +64,8 @@ std::string changes(const Settings& s)
     return block;
 }
 
-// Each record of answers.txt: "=> file answers", the whole config for
-// those answers, or "== answers" and under it the lines they change.
+// Each record of answers.txt: "=> file answers", the whole config for those answers, or "== answers" and under it the
+// lines they change.
 TEST(WriteConfig, answersGiveTheKeptFilesAndChangeExactlyTheirOwnLines)
 {
     std::map<std::string, std::string> records;
