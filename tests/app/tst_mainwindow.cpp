@@ -436,6 +436,12 @@ private slots:
                 && run.list()->isHidden() && !undo->isEnabled() && run.form->findChild<QLabel*>("lblCfg")->text()
                 == QString() && run.form->findChild<QLabel*>("lblCfgoMeterStatus")->text() == QString());
         QCOMPARE(undo->toolTip(), QStringLiteral("Die zuletzt erstellte Config ist schon rückgängig gemacht."));
+        // The oldest history entry is the original, taken at the first make.
+        QWidget* window = run.restoreWindow();
+        auto* entries = window->findChild<QListWidget*>(QStringLiteral("lstVerlauf"));
+        entries->setCurrentRow(entries->count() - 1);
+        click(window->findChild<QPushButton*>("cmdRestoreOriginal"));
+        QVERIFY(readBytes(file) == old && run.form->workingList() == splitLines(old.toStdString()));
     }
 
     void historyAndRestore()
